@@ -25,7 +25,9 @@ struct ShortText {
     char chars[N];
 
     // The stored bytes; a length byte above N reads as N.
-    std::string bytes() const { return std::string(chars, length <= N ? length : N); }
+    std::string bytes() const {
+        return std::string(chars, length <= N ? length : N);
+    }
     // Stores raw Windows-1252 bytes, cut to N. Bytes past the new length are kept.
     void setBytes(std::string_view raw) {
         const std::size_t n = raw.size() < N ? raw.size() : N;
@@ -44,75 +46,75 @@ struct ShortText {
 };
 
 struct TDebtRec {
-    ShortText<20> Name;            //   0
-    std::uint8_t MinPayIsPercent;  //  21
-    double MinPayment;             //  22
-    std::uint8_t SpareByte;        //  30
-    double CurrentPayment;         //  31
-    double Balance;                //  39
-    double Rate;                   //  47
-    double LegacyValues[5];        //  55
-    std::uint16_t Priority;        //  95
-    std::uint16_t RateKind;        //  97  1 APR, 2 Effective, 3 Monthly, 4 Daily
-    std::uint16_t PayDay;          //  99
-    std::uint8_t Reserved[50];     // 101
+    ShortText<20> Name;                 //   0
+    std::uint8_t MinPayIsPercent;       //  21
+    double MinPayment;                  //  22
+    std::uint8_t SpareByte;             //  30
+    double CurrentPayment;              //  31
+    double Balance;                     //  39
+    double Rate;                        //  47
+    double LegacyValues[5];             //  55
+    std::uint16_t Priority;             //  95
+    std::uint16_t RateKind;             //  97  1 APR, 2 Effective, 3 Monthly, 4 Daily
+    std::uint16_t PayDay;               //  99
+    std::uint8_t Reserved[50];          // 101
 };
 
 struct TClientRec {
-    ShortText<5> Version;              //     0
-    ShortText<40> ProvidedFor;         //     6
-    ShortText<40> ProvidedBy;          //    47
-    std::uint16_t ConDayDue;           //    88
-    std::uint16_t StartMonth;          //    90
-    std::uint16_t StartYear;           //    92
-    std::uint16_t ReductionPlan;       //    94  1 schedule, 2 consolidation, 3 timed
-    std::uint8_t UseMinimumPayment;    //    96
-    double ExtraPayment;               //    97
-    std::uint16_t ConMethod;           //   105  1 Automatic, 2 Payment, 3 Term
-    std::uint16_t ConMonthsInLoan;     //   107
-    double ConMonthlyPayment;          //   109
-    double ConNewRate;                 //   117
-    std::uint16_t ConRateKind;         //   125  1 APR, 2 Eff
-    ShortText<60> ReportTitle;         //   127
-    ShortText<60> PlanName;            //   188
-    std::uint16_t PriorityMethod;      //   249  1..11
-    std::uint16_t DebtCount;           //   251
-    TDebtRec Debts[50];                //   253
-    double TimedMonths;                //  7803
-    double VariableExtra[360];         //  7811
-    ShortText<17> ObligationName[40];  // 10691
-    double ObligationAmount[40];       // 11411
-    ShortText<17> BudgetName[40];      // 11731
-    double BudgetAmount[40];           // 12451
-    std::uint8_t BudgetAutoCalc;       // 12771
-    double MonthlyIncome;              // 12772
-    double LegacyMargins[4];           // 12780
-    std::uint16_t YearEnd;             // 12812  1 Calendar, 2 Fiscal
-    std::uint16_t DailyDateFormat;     // 12814  1..22
-    std::uint16_t DaysBefore;          // 12816  0..14
-    std::uint8_t DisplayCents;         // 12818
-    std::uint8_t BoxedGrid;            // 12819
-    std::uint8_t CumulativeValues;     // 12820
-    std::uint16_t MonthlyDateFormat;   // 12821  1..20
-    std::uint8_t RptOverview;          // 12823
-    std::uint8_t RptSummary;           // 12824
-    std::uint8_t RptMonthPayOnly;      // 12825
-    std::uint8_t RptMonthPayBal;       // 12826
-    std::uint8_t RptDailyPayOnly;      // 12827
-    std::uint8_t RptDailyPayBal;       // 12828
-    std::uint8_t RptCalendar;          // 12829
-    std::uint8_t RptMoneySave;         // 12830
-    std::uint8_t RptTimeSave;          // 12831
-    std::uint8_t RptPrincInt;          // 12832
-    std::uint8_t ConRptSchedule;       // 12833
-    std::uint8_t ConRptSummary;        // 12834
-    std::uint8_t ConRptGraph;          // 12835
-    double ConFee;                     // 12836
-    std::int32_t DebtSortOrder;        // 12844
-    ShortText<15> Password;            // 12848
-    double SaveOrInvest;               // 12864
-    std::int32_t ExtraPaymentSource;   // 12872  0 Enter, 1 Budget, 2 Variable
-    std::uint8_t Reserved[168];        // 12876
+    ShortText<5> Version;               //     0
+    ShortText<40> ProvidedFor;          //     6
+    ShortText<40> ProvidedBy;           //    47
+    std::uint16_t ConDayDue;            //    88
+    std::uint16_t StartMonth;           //    90
+    std::uint16_t StartYear;            //    92
+    std::uint16_t ReductionPlan;        //    94  1 schedule, 2 consolidation, 3 timed
+    std::uint8_t UseMinimumPayment;     //    96
+    double ExtraPayment;                //    97
+    std::uint16_t ConMethod;            //   105  1 Automatic, 2 Payment, 3 Term
+    std::uint16_t ConMonthsInLoan;      //   107
+    double ConMonthlyPayment;           //   109
+    double ConNewRate;                  //   117
+    std::uint16_t ConRateKind;          //   125  1 APR, 2 Eff
+    ShortText<60> ReportTitle;          //   127
+    ShortText<60> PlanName;             //   188
+    std::uint16_t PriorityMethod;       //   249  1..11
+    std::uint16_t DebtCount;            //   251
+    TDebtRec Debts[50];                 //   253
+    double TimedMonths;                 //  7803
+    double VariableExtra[360];          //  7811
+    ShortText<17> ObligationName[40];   // 10691
+    double ObligationAmount[40];        // 11411
+    ShortText<17> BudgetName[40];       // 11731
+    double BudgetAmount[40];            // 12451
+    std::uint8_t BudgetAutoCalc;        // 12771
+    double MonthlyIncome;               // 12772
+    double LegacyMargins[4];            // 12780
+    std::uint16_t YearEnd;              // 12812  1 Calendar, 2 Fiscal
+    std::uint16_t DailyDateFormat;      // 12814  1..22
+    std::uint16_t DaysBefore;           // 12816  0..14
+    std::uint8_t DisplayCents;          // 12818
+    std::uint8_t BoxedGrid;             // 12819
+    std::uint8_t CumulativeValues;      // 12820
+    std::uint16_t MonthlyDateFormat;    // 12821  1..20
+    std::uint8_t RptOverview;           // 12823
+    std::uint8_t RptSummary;            // 12824
+    std::uint8_t RptMonthPayOnly;       // 12825
+    std::uint8_t RptMonthPayBal;        // 12826
+    std::uint8_t RptDailyPayOnly;       // 12827
+    std::uint8_t RptDailyPayBal;        // 12828
+    std::uint8_t RptCalendar;           // 12829
+    std::uint8_t RptMoneySave;          // 12830
+    std::uint8_t RptTimeSave;           // 12831
+    std::uint8_t RptPrincInt;           // 12832
+    std::uint8_t ConRptSchedule;        // 12833
+    std::uint8_t ConRptSummary;         // 12834
+    std::uint8_t ConRptGraph;           // 12835
+    double ConFee;                      // 12836
+    std::int32_t DebtSortOrder;         // 12844
+    ShortText<15> Password;             // 12848
+    double SaveOrInvest;                // 12864
+    std::int32_t ExtraPaymentSource;    // 12872  0 Enter, 1 Budget, 2 Variable
+    std::uint8_t Reserved[168];         // 12876
 };
 
 #pragma pack(pop)
