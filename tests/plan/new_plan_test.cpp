@@ -191,4 +191,38 @@ TEST(PlanState, InitializeValuesResetsThePlanVariables) {
     EXPECT_EQ(state.ActivePlan.PlanName.text(), "Old") << "the caller copies SavedPlan";
 }
 
+TEST(RemoveDebt, MovesLaterDebtsDownAndEmptiesTheFreedSlot) {
+    plan::TClientRec rec = plan_testing::namedPlan("Plan", 3);
+    rec.Debts[2].Reserved[0] = 9;
+    int numDebts = 3;
+    plan::removeDebt(rec, numDebts, 2);
+    EXPECT_EQ(numDebts, 2);
+    EXPECT_EQ(rec.Debts[0].Name.text(), "Debt 1");
+    EXPECT_EQ(rec.Debts[1].Name.text(), "Debt 3");
+    EXPECT_EQ(+rec.Debts[1].Reserved[0], 9) << "whole entries move";
+    const plan::TClientRec fresh = plan::newPlan({}, {2027, 3, 2}, "");
+    EXPECT_EQ(std::memcmp(&rec.Debts[2], &fresh.Debts[2], 101), 0) << "slot 3 is empty";
+    EXPECT_EQ(+rec.Debts[2].Reserved[0], 9) << "the freed slot keeps its reserved bytes";
+
+    plan::removeDebt(rec, numDebts, 3);
+    EXPECT_EQ(numDebts, 2) << "no debt 3 any more";
+}
+
+TEST(RemoveDebt, DeletingTheOnlyDebtLeavesNoDebtsAfterSaving) {
+    testing_support::TempDir dir;
+    testing_support::ScriptedMessageBoxes boxes;
+    PlanState state;
+    state.SavedPlan = plan_testing::namedPlan("Plan", 1);
+    state.ActivePlan = state.SavedPlan;
+    state.NumDebts = 1;
+    plan::removeDebt(state.ActivePlan, state.NumDebts, 1);
+    EXPECT_EQ(state.NumDebts, 0);
+    EXPECT_TRUE(state.ChangedData()) << "seen through the debt slot";
+    ASSERT_TRUE(plan::PlanFileStore((dir / "d.dat").string())
+                    .SaveAClient(state, true, boxes, nullptr, "Zelvane"));
+    EXPECT_EQ(+state.SavedPlan.DebtCount, 0);
+    EXPECT_EQ(state.SavedPlan.Debts[0].Name.bytes(), "");
+    EXPECT_EQ(+state.SavedPlan.Debts[0].PayDay, 1);
+}
+
 }  // namespace
