@@ -39,4 +39,13 @@ void resetDebtSlot(TDebtRec& debt) {
     debt.PayDay = 1;
 }
 
+void removeDebt(TClientRec& plan, int& numDebts, int debt) {
+    if (debt < 1 || debt > numDebts || numDebts > kMaxDebts)
+        return;
+    for (int k = debt; k < numDebts; ++k)
+        plan.Debts[k - 1] = plan.Debts[k];
+    resetDebtSlot(plan.Debts[numDebts - 1]);
+    --numDebts;
+}
+
 }  // namespace plan

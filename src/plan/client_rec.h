@@ -190,4 +190,9 @@ TClientRec zeroClientRec();
 // Priority 1, RateKind 1, PayDay 1. The reserved bytes are left as they are.
 void resetDebtSlot(TDebtRec& debt);
 
+// Deletes debt `debt` (1-based, 1..numDebts) of a plan with `numDebts` debts: the debts
+// after it move down one slot, the freed last slot gets the empty values (its reserved
+// bytes stay), and numDebts shrinks by one. A number outside 1..numDebts changes nothing.
+void removeDebt(TClientRec& plan, int& numDebts, int debt);
+
 }  // namespace plan
