@@ -49,8 +49,12 @@ MsgAnswer ScriptedMessageBoxes::show(const platform::MessageBoxRequest& request)
     }
     const ExpectedBox box = queue_.front();
     queue_.pop_front();
-    if (box.caption) EXPECT_EQ(*box.caption, request.caption) << describe(request);
-    if (box.text) EXPECT_EQ(*box.text, request.text) << describe(request);
+    if (box.caption) {
+        EXPECT_EQ(*box.caption, request.caption) << describe(request);
+    }
+    if (box.text) {
+        EXPECT_EQ(*box.text, request.text) << describe(request);
+    }
     if (box.textContains) {
         EXPECT_NE(request.text.find(*box.textContains), std::string::npos)
             << "wanted \"" << *box.textContains << "\" in " << describe(request);
