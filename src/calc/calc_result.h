@@ -11,16 +11,16 @@ namespace calc {
 
 enum class CalcErrorKind {
     None,
-    NoDebts,            // the plan has no debts
-    InvalidPlan,        // a field outside its range (reduction plan, consolidation method)
-    PriorityCheck,      // two debts share a priority under "User Specified"
-    ConsolidationCheck, // the consolidation fields fail their validity check
-    ScheduleTooLong,    // the schedule is not paid off within 360 months
-    TimedMonthsZero,    // "Months To Pay" is 0
-    LoanTermZero,       // "Specify Term" with 0 months in the loan
-    LoanNeverRepays,    // the new loan's payment does not cover its interest
-    LoanTooLong,        // the new loan is not paid off within 360 months
-    NeverRepays,        // a debt's current payment never repays it
+    NoDebts,             // the plan has no debts
+    InvalidPlan,         // a field outside its range (reduction plan, consolidation method)
+    PriorityCheck,       // two debts share a priority under "User Specified"
+    ConsolidationCheck,  // the consolidation fields fail their validity check
+    ScheduleTooLong,     // the schedule is not paid off within 360 months
+    TimedMonthsZero,     // "Months To Pay" is 0
+    LoanTermZero,        // "Specify Term" with 0 months in the loan
+    LoanNeverRepays,     // the new loan's payment does not cover its interest
+    LoanTooLong,         // the new loan is not paid off within 360 months
+    NeverRepays,         // a debt's current payment never repays it
 };
 
 struct CalcResult {

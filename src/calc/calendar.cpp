@@ -4,8 +4,7 @@ namespace calc {
 
 namespace {
 
-constexpr std::array<int, 12> kDaysInMonthTable = {31, 28, 31, 30, 31, 30,
-                                                   31, 31, 30, 31, 30, 31};
+constexpr std::array<int, 12> kDaysInMonthTable = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 int FloorDiv(int a, int b) {
     int q = a / b;
@@ -22,15 +21,15 @@ bool IsSeparator(char c) {
 }  // namespace
 
 const std::array<std::string_view, 22> kDailyDateFormats = {
-    "MM/DD/YY",   "MM-DD-YY",   "MM.DD.YY",   "MM/DD/YYYY", "MM-DD-YYYY", "MM.DD.YYYY",
-    "DD/MM/YY",   "DD-MM-YY",   "DD.MM.YY",   "DD/MM/YYYY", "DD-MM-YYYY", "DD.MM.YYYY",
-    "YY/MM/DD",   "YY-MM-DD",   "YY.MM.DD",   "YYYY/MM/DD", "YYYY-MM-DD", "YYYY.MM.DD",
-    "DD MMM YY",  "DD MMM YYYY", "MMM DD YY", "MMM DD YYYY"};
+    "MM/DD/YY",  "MM-DD-YY",    "MM.DD.YY",  "MM/DD/YYYY", "MM-DD-YYYY", "MM.DD.YYYY",
+    "DD/MM/YY",  "DD-MM-YY",    "DD.MM.YY",  "DD/MM/YYYY", "DD-MM-YYYY", "DD.MM.YYYY",
+    "YY/MM/DD",  "YY-MM-DD",    "YY.MM.DD",  "YYYY/MM/DD", "YYYY-MM-DD", "YYYY.MM.DD",
+    "DD MMM YY", "DD MMM YYYY", "MMM DD YY", "MMM DD YYYY"};
 
 const std::array<std::string_view, 20> kMonthlyDateFormats = {
-    "MM YY",   "MM/YY",   "MM-YY",   "MM.YY",   "MM YYYY", "MM/YYYY",  "MM-YYYY",
-    "MM.YYYY", "YY MM",   "YY/MM",   "YY-MM",   "YY.MM",   "YYYY MM",  "YYYY/MM",
-    "YYYY-MM", "YYYY.MM", "MMM YY",  "MMM YYYY", "YY MMM", "YYYY MMM"};
+    "MM YY",   "MM/YY",   "MM-YY",  "MM.YY",    "MM YYYY", "MM/YYYY", "MM-YYYY",
+    "MM.YYYY", "YY MM",   "YY/MM",  "YY-MM",    "YY.MM",   "YYYY MM", "YYYY/MM",
+    "YYYY-MM", "YYYY.MM", "MMM YY", "MMM YYYY", "YY MMM",  "YYYY MMM"};
 
 const std::array<std::string_view, 2> kYearEndNames = {"Calendar", "Fiscal"};
 

@@ -71,7 +71,6 @@ void CalcMonthAndYear(std::string& label, int& year, int daysBefore, bool monthO
 // TfrmReport2.CalcMonthAndYear: the consolidated loan's variant (full date, no shift,
 // always advancing).
 void CalcMonthAndYear(std::string& label, int& year, const std::string& dayText, int& day,
-                      int& month, const plan::TClientRec& plan,
-                      const platform::LocaleInfo& locale);
+                      int& month, const plan::TClientRec& plan, const platform::LocaleInfo& locale);
 
 }  // namespace calc

@@ -121,8 +121,7 @@ CalcResult CalcLoanValues(const plan::TClientRec& plan, ConsolidationResult& r) 
                     "The consolidated loan is set to \"Specify Term\" with 0 months in the loan, "
                     "so no payment can be worked out. Enter 1 to 360 months in the loan.");
             }
-            r.NewLoanPayment =
-                RoundToCents(LevelPayment(r.NewLoanBalance, rate, months) + 0.005);
+            r.NewLoanPayment = RoundToCents(LevelPayment(r.NewLoanBalance, rate, months) + 0.005);
             break;
         }
         default:

@@ -67,9 +67,9 @@ ConsolidationFields ConsolidationFieldsOf(const plan::TClientRec& plan);
 // control that gets the focus.
 struct ConsolidationCheck {
     bool ok = true;
-    std::string fieldName;    // "Consolidated Loan Payment" / "Consolidated Loan New Interest Rate"
-    std::string focusControl; // "edtConMonthlyPayment" / "edtConNewRate"
-    std::string message;      // the text of the box shown
+    std::string fieldName;  // "Consolidated Loan Payment" / "Consolidated Loan New Interest Rate"
+    std::string focusControl;  // "edtConMonthlyPayment" / "edtConNewRate"
+    std::string message;       // the text of the box shown
 };
 
 // The validity check of the consolidation fields on debts 1..numDebts (sum of balances

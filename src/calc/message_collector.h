@@ -12,11 +12,12 @@
 namespace calc {
 
 class MessageCollector final : public platform::MessageBoxes {
-public:
+  public:
     platform::MsgAnswer show(const platform::MessageBoxRequest& request) override {
         requests_.push_back(request);
-        return request.buttons == platform::MsgButtons::Ok ? platform::MsgAnswer::Ok
-                                                           : platform::escapeAnswer(request.buttons);
+        return request.buttons == platform::MsgButtons::Ok
+                   ? platform::MsgAnswer::Ok
+                   : platform::escapeAnswer(request.buttons);
     }
 
     const std::vector<platform::MessageBoxRequest>& requests() const { return requests_; }
@@ -33,7 +34,7 @@ public:
         return all;
     }
 
-private:
+  private:
     std::vector<platform::MessageBoxRequest> requests_;
 };
 

@@ -17,8 +17,8 @@ void DecimalDigits(double value, int decimals, std::string& integerPart, std::st
     }
     // 15 significant digits: d.dddddddddddddde[+-]x
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude,
-                                   std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
     std::string digits;
     const char* p = buf;
     for (; p < res.ptr && *p != 'e'; ++p) {
@@ -41,8 +41,8 @@ void DecimalDigits(double value, int decimals, std::string& integerPart, std::st
     if (static_cast<int>(kept.size()) < keep) {
         kept.append(static_cast<std::size_t>(keep) - kept.size(), '0');
     }
-    const bool roundUp = keep < static_cast<int>(digits.size()) &&
-                         digits[static_cast<std::size_t>(keep)] >= '5';
+    const bool roundUp =
+        keep < static_cast<int>(digits.size()) && digits[static_cast<std::size_t>(keep)] >= '5';
     if (roundUp) {
         int i = static_cast<int>(kept.size()) - 1;
         while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') {

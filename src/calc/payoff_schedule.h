@@ -14,8 +14,8 @@
 
 namespace calc {
 
-inline constexpr int kMaxPositions = plan::kMaxDebts;      // 50
-inline constexpr int kMaxMonths = plan::kScheduleMonths;   // 360
+inline constexpr int kMaxPositions = plan::kMaxDebts;     // 50
+inline constexpr int kMaxMonths = plan::kScheduleMonths;  // 360
 
 struct PayoffSchedule {
     // Positions are 1-based in the accessors below and in PayoffOrder; the arrays are
@@ -30,9 +30,9 @@ struct PayoffSchedule {
     // The position of debt d (1-based) at index d - 1.
     std::array<int, kMaxPositions> PositionOfDebt{};
 
-    std::array<std::string, kMaxPositions> PositionName;     // Name of the debt
+    std::array<std::string, kMaxPositions> PositionName;       // Name of the debt
     std::array<double, kMaxPositions> PositionStartBalance{};  // Balance of the debt
-    std::array<std::string, kMaxPositions> PositionRateText;  // GetRate, cut to 12 characters
+    std::array<std::string, kMaxPositions> PositionRateText;   // GetRate, cut to 12 characters
 
     // The payment scheduled before extra money: as set before month 1 (what the report
     // shows as the scheduled payment) and as it stood at the end (percentage minimums

@@ -9,18 +9,17 @@
 
 namespace calc {
 
-const std::array<std::string_view, 11> kPriorityMethodNames = {
-    "Highest Rate First",
-    "Smallest Debt First",
-    "Largest Debt First",
-    "Smallest Minimum Payment First",
-    "Largest Minimum Payment First",
-    "Smallest Current Payment First",
-    "Largest Current Payment First",
-    "Shortest Term Debt First",
-    "Largest Term Debt First",
-    "User Specified",
-    "Disperse Extra Funds Equally"};
+const std::array<std::string_view, 11> kPriorityMethodNames = {"Highest Rate First",
+                                                               "Smallest Debt First",
+                                                               "Largest Debt First",
+                                                               "Smallest Minimum Payment First",
+                                                               "Largest Minimum Payment First",
+                                                               "Smallest Current Payment First",
+                                                               "Largest Current Payment First",
+                                                               "Shortest Term Debt First",
+                                                               "Largest Term Debt First",
+                                                               "User Specified",
+                                                               "Disperse Extra Funds Equally"};
 
 namespace {
 

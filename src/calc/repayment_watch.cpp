@@ -3,7 +3,8 @@
 namespace calc {
 
 std::string NeverRepaysMessage(int debt, const std::string& name, Repayment how) {
-    std::string text = "The current payment of debt " + std::to_string(debt) + " (\"" + name + "\")";
+    std::string text =
+        "The current payment of debt " + std::to_string(debt) + " (\"" + name + "\")";
     if (how == Repayment::TooLong) {
         text += " would need more than " + std::to_string(RepaymentWatch::kMonthCap / 12) +
                 " years to repay it.";

@@ -14,7 +14,7 @@ namespace calc {
 enum class Repayment { Repaying, Stalled, TooLong };
 
 class RepaymentWatch {
-public:
+  public:
     static constexpr int kMonthCap = 12000;  // 1000 years
 
     explicit RepaymentWatch(double startBalance) {
@@ -32,7 +32,7 @@ public:
         return month >= kMonthCap ? Repayment::TooLong : Repayment::Repaying;
     }
 
-private:
+  private:
     std::array<double, 12> history_;  // the balance at the end of month m in slot m mod 12
 };
 

@@ -42,10 +42,10 @@ CalcResult CheckPriorities(const plan::TClientRec& plan, int numDebts) {
     const plan::TDebtRec& a = plan.Debts[shared.first - 1];
     const plan::TDebtRec& b = plan.Debts[shared.second - 1];
     const int priority = a.Priority;
-    return CalcResult::failure(
-        CalcErrorKind::PriorityCheck,
-        "\"" + a.Name.text() + "\" and \"" + b.Name.text() + "\" both have the same Priority of " +
-            std::to_string(priority) + ".  You MUST correct this by changing one or the other.");
+    return CalcResult::failure(CalcErrorKind::PriorityCheck,
+                               "\"" + a.Name.text() + "\" and \"" + b.Name.text() +
+                                   "\" both have the same Priority of " + std::to_string(priority) +
+                                   ".  You MUST correct this by changing one or the other.");
 }
 
 void WriteScheduleJson(std::ostream& out, const plan::TClientRec& plan, const PayoffSchedule& s,
@@ -250,8 +250,8 @@ int runScheduleCommand(const plan::TClientRec& plan, int numDebts, ScheduleForma
         return kStatusBadArguments;
     }
     if (numDebts == 0) {
-        return WriteError(out, CalcResult::failure(CalcErrorKind::NoDebts,
-                                                   "No debts have been entered yet."));
+        return WriteError(
+            out, CalcResult::failure(CalcErrorKind::NoDebts, "No debts have been entered yet."));
     }
     // SetPriorities rewrites the priorities of the plan in memory: work on a copy.
     auto work = std::make_unique<plan::TClientRec>(plan);
@@ -262,11 +262,10 @@ int runScheduleCommand(const plan::TClientRec& plan, int numDebts, ScheduleForma
         case 2:
             return RunConsolidation(*work, numDebts, format, out);
         default:
-            return WriteError(
-                out, CalcResult::failure(CalcErrorKind::InvalidPlan,
-                                         "The reduction plan of this plan is " +
-                                             std::to_string(work->ReductionPlan) +
-                                             ", not 1, 2 or 3."));
+            return WriteError(out, CalcResult::failure(CalcErrorKind::InvalidPlan,
+                                                       "The reduction plan of this plan is " +
+                                                           std::to_string(work->ReductionPlan) +
+                                                           ", not 1, 2 or 3."));
     }
 }
 

@@ -16,7 +16,8 @@ DurationResult CalcDuration(const plan::TDebtRec& debt, double payment,
     const double c = WhatIfRate(debt);
     DurationResult result;
     if (!(RoundToCents(payment) > RoundToCents(balance * c))) {
-        platform::showOk(boxes, "Error", "The current payment as specified can never repay the loan.",
+        platform::showOk(boxes, "Error",
+                         "The current payment as specified can never repay the loan.",
                          platform::MsgIcon::Warning);
         result.focus = WhatIfField::Payment;
         return result;
