@@ -272,6 +272,8 @@ CalcResult CalcDebtValues(const plan::TClientRec& plan, int numDebts,
 
     // Step 2: payoff order by priority (not for the timed plan) and payment-day order, both
     // stable so that equal keys keep the order of the debt numbers.
+    s.PayoffOrder.fill(0);
+    s.PayDayOrder.fill(0);
     for (int p = 1; p <= n; ++p) {
         s.PayoffOrder[At(p)] = p;
         s.PayDayOrder[At(p)] = p;
