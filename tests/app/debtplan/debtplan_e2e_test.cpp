@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,32 @@ TEST_F(DebtplanProgram, ListsExportsAndImports) {
     EXPECT_EQ(r.out, "2\tHousehold 0\n");
     r = run({"list", path("Debts4.dat")});
     EXPECT_EQ(r.out, "0\tHousehold 0\n1\tHousehold 1\n2\tHousehold 0\n");
+}
+
+// Every sample plan yields a schedule; the consolidation plan reports its new loan.
+TEST_F(DebtplanProgram, SchedulesEverySamplePlan) {
+    const Result list = run({"list", DEBT_SAMPLE_DATA_FILE});
+    ASSERT_EQ(list.status, 0) << list.err;
+    const auto plans = static_cast<int>(std::count(list.out.begin(), list.out.end(), '\n'));
+    ASSERT_GE(plans, 3);
+    bool sawConsolidation = false;
+    for (int k = 0; k < plans; ++k) {
+        SCOPED_TRACE("plan " + std::to_string(k));
+        const Result json = run({"schedule", DEBT_SAMPLE_DATA_FILE, "--plan", std::to_string(k)});
+        ASSERT_EQ(json.status, 0) << json.out << json.err;
+        EXPECT_EQ(json.out.find("\"error\""), std::string::npos) << json.out;
+        if (json.out.find("\"consolidation\"") != std::string::npos) {
+            sawConsolidation = true;
+            EXPECT_NE(json.out.find("\"new_loan_payment\""), std::string::npos);
+        } else {
+            EXPECT_NE(json.out.find("\"schedule_months\""), std::string::npos);
+        }
+        const Result csv = run({"schedule", DEBT_SAMPLE_DATA_FILE, "--plan", std::to_string(k),
+                                "--format", "csv"});
+        EXPECT_EQ(csv.status, 0) << csv.err;
+        EXPECT_EQ(csv.out.rfind("month,", 0), 0u) << csv.out.substr(0, 80);
+    }
+    EXPECT_TRUE(sawConsolidation);
 }
 
 TEST_F(DebtplanProgram, BadInputEndsWithOneLineAndAFailureStatus) {
