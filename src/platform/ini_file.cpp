@@ -30,6 +30,7 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
         if (ec) throw IniError(ec.message());
         return;
     }
+    if (std::filesystem::is_directory(path_, ec)) throw IniError(std::strerror(EISDIR));
     std::ifstream in(path_, std::ios::binary);
     if (!in) throw IniError(std::strerror(errno));
     std::ostringstream s;
@@ -82,7 +83,7 @@ void IniFile::parse(const std::string& text) {
 std::string IniFile::toText() const {
     std::string out;
     for (const std::string& line : preamble_) out += line + "\n";
-    bool first = preamble_.empty();
+    bool first = true;
     for (const Section& section : sections_) {
         if (!first) out += "\n";
         first = false;
