@@ -41,6 +41,8 @@ settings::ProgramLocation runningProgram() {
 
 int RunProgram(int argc, char** argv) {
     QApplication application(argc, argv);
+    // From here on a SIGTERM waits in the event loop for the normal close path.
+    TerminationSignals termination;
 
     // A later copy asks the running one to come forward and ends without a window.
     platform::SingleInstance instance;
@@ -69,7 +71,6 @@ int RunProgram(int argc, char** argv) {
     TMainWin window(state, services);
     QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window,
                      &TMainWin::bringToFront);
-    TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
                      &TMainWin::endSession);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
