@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 
 #include "app/activity_trail.h"
 #include "app/qt_form_position.h"
@@ -84,6 +85,15 @@ void TMainWin::FormCreate() {
         LaunchQuickStart(*services_.registry, *services_.launcher, state_.ProgramFolder,
                          std::string(settings::kProductName) + ":", kQuickStartDocument);
     }
+
+    // 13. The diagnostics hot key; an application-wide shortcut works only while the
+    // program is active, as the hot key is registered only then.
+    auto* hotKey = new QShortcut(
+        QKeySequence(Qt::ALT | Qt::CTRL | Qt::SHIFT | Qt::META | Qt::Key_3), this);
+    hotKey->setContext(Qt::ApplicationShortcut);
+    connect(hotKey, &QShortcut::activated, this, [this] {
+        if (onDiagnosticsHotKey) onDiagnosticsHotKey();
+    });
 }
 
 void TMainWin::showEvent(QShowEvent* event) {

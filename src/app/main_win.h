@@ -6,6 +6,7 @@
 // shutdown steps (window position, "Last Index", settings, toolbar layout).
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,6 +43,8 @@ public:
 
     // Record number of the plan in memory; -1 while it was never stored.
     int PlanIndex = -1;
+    // Alt+Ctrl+Shift+Meta+3 while the program is active (the diagnostics window).
+    std::function<void()> onDiagnosticsHotKey;
 
     // Window position, "Last Index" and its section; runs at most once.
     void Shutdown();

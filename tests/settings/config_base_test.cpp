@@ -140,6 +140,9 @@ TEST_F(ConfigBaseTest, CanWriteRegKeyLeavesNoScratchValue) {
               "[HKEY_LOCAL_MACHINE\\Software\\Quorvale\\Zelvane]\n");
     platform::failNthWrite(1);  // the hive file cannot be replaced
     EXPECT_FALSE(config.CanWriteRegKey("Software\\Quorvale\\Zelvane", RegRoot::LocalMachine));
+    registry.setReadOnly(RegRoot::LocalMachine, true);  // the key exists, the hive is locked
+    EXPECT_FALSE(config.CanWriteRegKey("Software\\Quorvale\\Zelvane", RegRoot::LocalMachine));
+    EXPECT_TRUE(config.CanWriteRegKey("Software\\Quorvale\\Zelvane", RegRoot::CurrentUser));
 }
 
 TEST_F(ConfigBaseTest, RegistryClassicUsesOneRootBySetting) {

@@ -163,6 +163,8 @@ TEST_F(ConfigManagerTest, ChangedValuesOfEveryKindRoundTripThroughTheRegistry) {
     c->SaveSettings(settings::kAllSections);
     EXPECT_NE(userHive().find("\"Obligation Payment 1\"=\"1234,56\""), std::string::npos);
     EXPECT_NE(userHive().find("\"Top Margin\"=\"0,75\""), std::string::npos);
+    EXPECT_NE(userHive().find("\"Backup Folder\"=\"[CSIDL-COMMON-DOCUMENTS]Quorvale/\""),
+              std::string::npos);
 
     auto back = manager(LocaleInfo::germanDE());
     back->LoadSettings(settings::kAllSections);
