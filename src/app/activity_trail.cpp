@@ -12,6 +12,8 @@ ScopedActivity::ScopedActivity(const std::string& label, ActivityTrail& trail)
     trail_.set(saved_ + label);
 }
 
-ScopedActivity::~ScopedActivity() { trail_.set(saved_); }
+ScopedActivity::~ScopedActivity() {
+    trail_.set(saved_);
+}
 
 }  // namespace app

@@ -9,12 +9,12 @@
 namespace app {
 
 class ActivityTrail {
-public:
+  public:
     const std::string& text() const { return text_; }
     void set(std::string text) { text_ = std::move(text); }
     void clear() { text_.clear(); }
 
-private:
+  private:
     std::string text_;
 };
 
@@ -23,13 +23,13 @@ ActivityTrail& CurrentActivity();
 
 // Appends a label for the lifetime of the object and restores the earlier text.
 class ScopedActivity {
-public:
+  public:
     explicit ScopedActivity(const std::string& label, ActivityTrail& trail = CurrentActivity());
     ~ScopedActivity();
     ScopedActivity(const ScopedActivity&) = delete;
     ScopedActivity& operator=(const ScopedActivity&) = delete;
 
-private:
+  private:
     ActivityTrail& trail_;
     std::string saved_;
 };

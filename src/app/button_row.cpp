@@ -3,7 +3,9 @@
 namespace app {
 namespace {
 
-int truncated(double v) { return static_cast<int>(v); }
+int truncated(double v) {
+    return static_cast<int>(v);
+}
 
 }  // namespace
 

@@ -5,9 +5,11 @@
 namespace app {
 
 std::optional<std::string> processEnvironment(const std::string& name) {
-    if (name.empty()) return std::nullopt;
+    if (name.empty())
+        return std::nullopt;
     const char* v = std::getenv(name.c_str());
-    if (!v) return std::nullopt;
+    if (!v)
+        return std::nullopt;
     return std::string(v);
 }
 
@@ -32,13 +34,15 @@ std::string ExpandEnvironmentText(const std::string& text, const EnvironmentLook
             const std::string name = rest.substr(0, close);
             const std::optional<std::string> value = lookup(name);
             if (value && !value->empty()) {
-                if (++substitutions > kMaxSubstitutions) return text;
+                if (++substitutions > kMaxSubstitutions)
+                    return text;
                 rest = *value + rest.substr(close + 1);
             } else {
                 result += "%" + name;
                 rest.erase(0, close);  // the closing "%" opens the next reference
             }
-            if (result.size() + rest.size() > kMaxLength) return text;
+            if (result.size() + rest.size() > kMaxLength)
+                return text;
         }
         return result;
     } catch (...) {

@@ -2,4 +2,6 @@
 
 #include "app/program_start.h"
 
-int main(int argc, char** argv) { return app::RunProgram(argc, argv); }
+int main(int argc, char** argv) {
+    return app::RunProgram(argc, argv);
+}

@@ -57,15 +57,16 @@ void TMainWin::FormCreate() {
     setWindowTitle(QString::fromStdString(state_.DisplayName));
 
     // 4. Count this run.
-    if (CountRun(config_->Uses)) config_->SaveSettings(settings::kRootSection);
+    if (CountRun(config_->Uses))
+        config_->SaveSettings(settings::kRootSection);
 
     // 5.-8. Data file, shared folder, sample data, backup at start.
     state_.ProgramFolder = services_.program.folder;
-    const DataFileResult dataFile =
-        PrepareDataFile(static_cast<int>(config_->prefLocation()), state_.ProgramFolder,
-                        services_.dataFileHooks);
+    const DataFileResult dataFile = PrepareDataFile(static_cast<int>(config_->prefLocation()),
+                                                    state_.ProgramFolder, services_.dataFileHooks);
     state_.DataFilePath = dataFile.dataFilePath;
-    if (dataFile.existed && (config_->BackupOnStart || IsBackupNeeded())) requestBackup();
+    if (dataFile.existed && (config_->BackupOnStart || IsBackupNeeded()))
+        requestBackup();
 
     // 9. Screen size.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -88,11 +89,12 @@ void TMainWin::FormCreate() {
 
     // 13. The diagnostics hot key; an application-wide shortcut works only while the
     // program is active, as the hot key is registered only then.
-    auto* hotKey = new QShortcut(
-        QKeySequence(Qt::ALT | Qt::CTRL | Qt::SHIFT | Qt::META | Qt::Key_3), this);
+    auto* hotKey =
+        new QShortcut(QKeySequence(Qt::ALT | Qt::CTRL | Qt::SHIFT | Qt::META | Qt::Key_3), this);
     hotKey->setContext(Qt::ApplicationShortcut);
     connect(hotKey, &QShortcut::activated, this, [this] {
-        if (onDiagnosticsHotKey) onDiagnosticsHotKey();
+        if (onDiagnosticsHotKey)
+            onDiagnosticsHotKey();
     });
 }
 
@@ -106,7 +108,8 @@ void TMainWin::showEvent(QShowEvent* event) {
 
 void TMainWin::FormShow() {
     // 15. The plan of the last run; loading it comes with the plan data file.
-    if (config_->LastIndex >= 0) PlanIndex = config_->LastIndex;
+    if (config_->LastIndex >= 0)
+        PlanIndex = config_->LastIndex;
 
     // 17. Toolbar layout, discarded first when a newer version ran last.
     settings::ToolbarLayoutStore layouts(*config_);
@@ -128,12 +131,14 @@ bool TMainWin::IsBackupNeeded() const {
 }
 
 void TMainWin::requestBackup() {
-    if (state_.Crashed || !services_.dataFileHooks.requestBackup) return;
+    if (state_.Crashed || !services_.dataFileHooks.requestBackup)
+        return;
     services_.dataFileHooks.requestBackup(state_.DataFilePath);
 }
 
 void TMainWin::Shutdown() {
-    if (ShutdownDone) return;
+    if (ShutdownDone)
+        return;
     ShutdownDone = true;
     SaveFormPosition(*config_, this);
     config_->LastIndex = PlanIndex;
@@ -143,7 +148,8 @@ void TMainWin::Shutdown() {
 void TMainWin::FormClose() {
     Shutdown();
     settings::ToolbarLayoutStore(*config_).save(kMainWindowName, toBytes(saveState()));
-    if (config_->BackupOnClose || IsBackupNeeded()) requestBackup();
+    if (config_->BackupOnClose || IsBackupNeeded())
+        requestBackup();
 }
 
 void TMainWin::closeEvent(QCloseEvent* event) {
@@ -151,10 +157,13 @@ void TMainWin::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TMainWin::ExitNow() { close(); }
+void TMainWin::ExitNow() {
+    close();
+}
 
 void TMainWin::bringToFront() {
-    if (isMinimized()) showNormal();
+    if (isMinimized())
+        showNormal();
     show();
     raise();
     activateWindow();

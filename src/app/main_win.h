@@ -34,7 +34,7 @@ struct StartupServices {
 
 class TMainWin : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TMainWin(ProcessState& state, StartupServices services, QWidget* parent = nullptr);
     ~TMainWin() override;
 
@@ -52,17 +52,17 @@ public:
     // The File menu's "Exit": the normal close path.
     void ExitNow();
 
-public Q_SLOTS:
+  public Q_SLOTS:
     // Another copy of the program was started: restore and raise this window.
     void bringToFront();
     // The session ends (logout, SIGTERM): close through the normal path.
     void endSession();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void FormShow();
     void FormClose();

@@ -10,7 +10,8 @@ namespace app {
 namespace {
 
 std::string fixed(double number, int decimals) {
-    if (decimals < 0) decimals = 0;
+    if (decimals < 0)
+        decimals = 0;
     const int n = std::snprintf(nullptr, 0, "%.*f", decimals, number);
     std::string out(static_cast<std::size_t>(n), '\0');
     std::snprintf(out.data(), out.size() + 1, "%.*f", decimals, number);
@@ -34,7 +35,8 @@ std::string FormatCount(double number, int width, int decimals) {
     std::string text = fixed(number, decimals);
     const std::size_t signLength = (!text.empty() && text[0] == '-') ? 1 : 0;
     std::size_t point = text.find('.');
-    if (point == std::string::npos) point = text.size();
+    if (point == std::string::npos)
+        point = text.size();
     for (std::size_t pos = point; pos > signLength + 3; pos -= 3) {
         text.insert(pos - 3, ",");
     }
@@ -53,19 +55,21 @@ std::string StripMoneyText(const std::string& text, const platform::LocaleInfo& 
 std::string StripParentheses(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c != '(' && c != ')') out += c;
+        if (c != '(' && c != ')')
+            out += c;
     }
     return out;
 }
 
 double StrToFloat(const std::string& text, const platform::LocaleInfo& locale) {
     const std::string t = platform::trimBlanks(text);
-    const std::string& sep = locale.decimalSeparator.empty() ? std::string(".")
-                                                             : locale.decimalSeparator;
+    const std::string& sep =
+        locale.decimalSeparator.empty() ? std::string(".") : locale.decimalSeparator;
     // Rewrite into the C form that strtod reads, checking the shape on the way.
     std::string c;
     std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) c += t[i++];
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        c += t[i++];
     bool digits = false;
     while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
         c += t[i++];
@@ -79,21 +83,26 @@ double StrToFloat(const std::string& text, const platform::LocaleInfo& locale) {
             digits = true;
         }
     }
-    if (!digits) notANumber(text);
+    if (!digits)
+        notANumber(text);
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         c += 'e';
         ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) c += t[i++];
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            c += t[i++];
         bool expDigits = false;
         while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
             c += t[i++];
             expDigits = true;
         }
-        if (!expDigits) notANumber(text);
+        if (!expDigits)
+            notANumber(text);
     }
-    if (i != t.size()) notANumber(text);
+    if (i != t.size())
+        notANumber(text);
     const double value = std::strtod(c.c_str(), nullptr);
-    if (!std::isfinite(value)) notANumber(text);
+    if (!std::isfinite(value))
+        notANumber(text);
     return value;
 }
 
@@ -108,17 +117,21 @@ double ParseLocaleFloat(const std::string& text, const platform::LocaleInfo& loc
 }
 
 std::string FloatToStr(double value, const platform::LocaleInfo& locale) {
-    if (value == 0) return "0";
-    if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
+    if (value == 0)
+        return "0";
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14e", value);  // d.dddddddddddddde+XX
     std::string s(buf);
     const bool negative = s[0] == '-';
-    if (negative) s.erase(0, 1);
+    if (negative)
+        s.erase(0, 1);
     const std::size_t e = s.find('e');
     const int exponent = std::atoi(s.c_str() + e + 1);
     std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     const std::string& sep = locale.decimalSeparator;
 
     std::string out = negative ? "-" : "";
@@ -136,7 +149,8 @@ std::string FloatToStr(double value, const platform::LocaleInfo& locale) {
         return out;
     }
     out += digits.substr(0, 1);
-    if (digits.size() > 1) out += sep + digits.substr(1);
+    if (digits.size() > 1)
+        out += sep + digits.substr(1);
     return out + "E" + std::to_string(exponent);
 }
 

@@ -12,7 +12,7 @@ namespace app {
 
 // A text that is not a number; the message names it as the user typed it.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -30,7 +30,8 @@ std::array<Macro, 8> macros() {
 std::string FoldPathMacros(const std::string& path) {
     std::string out = path;
     for (const auto& [macro, folder] : macros()) {
-        if (!folder.empty()) out = platform::replaceAll(out, folder, macro);
+        if (!folder.empty())
+            out = platform::replaceAll(out, folder, macro);
     }
     return out;
 }
@@ -40,11 +41,13 @@ std::string ExpandPathMacros(const std::string& path) {
     const std::size_t close = out.find(']');
     if (out.find("[CSIDL") != std::string::npos && close != std::string::npos) {
         for (std::size_t i = 0; i <= close; ++i) {
-            if (out[i] == ' ' || out[i] == '_') out[i] = '-';
+            if (out[i] == ' ' || out[i] == '_')
+                out[i] = '-';
         }
     }
     for (const auto& [macro, folder] : macros()) {
-        if (!folder.empty()) out = platform::replaceAllIgnoreCase(out, macro, folder);
+        if (!folder.empty())
+            out = platform::replaceAllIgnoreCase(out, macro, folder);
     }
     return out;
 }

@@ -21,7 +21,8 @@ namespace {
 
 // fontconfig does not look into Wine's font folder, where "Tahoma" comes from.
 void registerReportFonts() {
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+    for (const char* file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
         if (QFileInfo::exists(QString::fromLatin1(file))) {
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         }
@@ -30,8 +31,10 @@ void registerReportFonts() {
 
 settings::ProgramLocation runningProgram() {
     settings::ProgramLocation program;
-    program.folder = QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath().toStdString();
-    if (program.folder.empty() || program.folder.back() != '/') program.folder += '/';
+    program.folder =
+        QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath().toStdString();
+    if (program.folder.empty() || program.folder.back() != '/')
+        program.folder += '/';
     program.exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
     program.driveRoot = platform::mountPointOf(program.folder);
     return program;
@@ -46,7 +49,8 @@ int RunProgram(int argc, char** argv) {
 
     // A later copy asks the running one to come forward and ends without a window.
     platform::SingleInstance instance;
-    if (instance.acquire() != platform::SingleInstance::Result::First) return 0;
+    if (instance.acquire() != platform::SingleInstance::Result::First)
+        return 0;
 
     ProcessState state;
     QApplication::setApplicationName(QString::fromStdString(state.DisplayName));

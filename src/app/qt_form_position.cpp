@@ -7,7 +7,9 @@
 namespace app {
 namespace {
 
-settings::FormRect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+settings::FormRect toRect(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
 
 }  // namespace
 
@@ -15,12 +17,15 @@ std::string QtPositionedForm::componentName() const {
     return window_->objectName().toStdString();
 }
 
-settings::FormRect QtPositionedForm::bounds() const { return toRect(window_->geometry()); }
+settings::FormRect QtPositionedForm::bounds() const {
+    return toRect(window_->geometry());
+}
 
 settings::FormRect QtPositionedForm::normalBounds() const {
     if (window_->isMaximized() || window_->isFullScreen()) {
         const QRect normal = window_->normalGeometry();
-        if (normal.isValid()) return toRect(normal);
+        if (normal.isValid())
+            return toRect(normal);
     }
     return toRect(window_->geometry());
 }
@@ -51,18 +56,22 @@ bool QtPositionedForm::canMaximize() const {
     return window_->windowType() == Qt::Window && isSizeable();
 }
 
-bool QtPositionedForm::isMaximized() const { return window_->isMaximized(); }
+bool QtPositionedForm::isMaximized() const {
+    return window_->isMaximized();
+}
 
 void QtPositionedForm::setMaximized(bool maximized) {
     Qt::WindowStates state = window_->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    if (maximized) state |= Qt::WindowMaximized;
+    if (maximized)
+        state |= Qt::WindowMaximized;
     window_->setWindowState(state);
 }
 
 settings::ScreenMetrics currentScreenMetrics() {
     settings::ScreenMetrics m;
     QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary) return m;
+    if (!primary)
+        return m;
     m.screenWidth = primary->geometry().width();
     m.screenHeight = primary->geometry().height();
     const QRect virtualDesktop = primary->virtualGeometry();
@@ -70,7 +79,8 @@ settings::ScreenMetrics currentScreenMetrics() {
     m.virtualHeight = virtualDesktop.height();
     m.ppiX = static_cast<int>(std::lround(primary->logicalDotsPerInchX()));
     m.ppiY = static_cast<int>(std::lround(primary->logicalDotsPerInchY()));
-    for (QScreen* s : QGuiApplication::screens()) m.monitors.push_back(toRect(s->geometry()));
+    for (QScreen* s : QGuiApplication::screens())
+        m.monitors.push_back(toRect(s->geometry()));
     return m;
 }
 

@@ -12,7 +12,7 @@
 namespace app {
 
 class QtPositionedForm final : public settings::PositionedForm {
-public:
+  public:
     explicit QtPositionedForm(QWidget* window) : window_(window) {}
 
     std::string componentName() const override;
@@ -25,7 +25,7 @@ public:
     bool isMaximized() const override;
     void setMaximized(bool maximized) override;
 
-private:
+  private:
     QWidget* window_;
 };
 

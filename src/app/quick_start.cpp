@@ -19,7 +19,8 @@ bool isFile(const std::string& path) {
 
 // The file as named, or on Linux the same name without ".exe".
 std::string existingProgram(const std::string& path) {
-    if (isFile(path)) return path;
+    if (isFile(path))
+        return path;
     const std::string bare = path.substr(0, path.size() - 4);
     return isFile(bare) ? bare : std::string();
 }
@@ -31,7 +32,8 @@ std::string commonViewer(platform::Registry& registry) {
 std::string stringValue(platform::Registry& registry, RegRoot root, const char* key,
                         const char* name) {
     RegistryKey reg(registry, root);
-    if (!reg.openKeyReadOnly(key)) return {};
+    if (!reg.openKeyReadOnly(key))
+        return {};
     const auto v = reg.value(name);
     return v && v->type == platform::RegType::String ? v->text : std::string();
 }
@@ -42,9 +44,11 @@ bool QuickStartAtStartup(platform::Registry& registry, const std::string& produc
     try {
         RegistryKey reg(registry, RegRoot::CurrentUser);
         const std::string key = kQuickStartKeyPrefix + productKeyName;
-        if (!reg.openKey(key, true) && !reg.openKeyReadOnly(key)) return true;
+        if (!reg.openKey(key, true) && !reg.openKeyReadOnly(key))
+            return true;
         bool show = true;
-        if (reg.valueExists(kQuickStartValue)) show = !reg.readBool(kQuickStartValue);
+        if (reg.valueExists(kQuickStartValue))
+            show = !reg.readBool(kQuickStartValue);
         reg.closeKey();
         return show;
     } catch (const platform::RegistryError&) {
@@ -56,7 +60,8 @@ void SetQuickStartAtStartup(platform::Registry& registry, const std::string& pro
                             bool show) {
     try {
         RegistryKey reg(registry, RegRoot::CurrentUser);
-        if (!reg.openKey(kQuickStartKeyPrefix + productKeyName, true)) return;
+        if (!reg.openKey(kQuickStartKeyPrefix + productKeyName, true))
+            return;
         reg.writeBool(kQuickStartValue, !show);
         reg.closeKey();
     } catch (const platform::RegistryError&) {
@@ -73,7 +78,8 @@ std::string FindQuickStartViewer(platform::Registry& registry, const std::string
                 .string(),
         };
         for (const std::string& c : candidates) {
-            if (std::string found = existingProgram(c); !found.empty()) return found;
+            if (std::string found = existingProgram(c); !found.empty())
+                return found;
         }
     } catch (...) {
     }
@@ -89,7 +95,8 @@ void LaunchQuickStart(platform::Registry& registry, platform::ProgramLauncher& l
                       const std::string& programFolder, const std::string& title,
                       const std::string& document) {
     const std::string viewer = FindQuickStartViewer(registry, programFolder);
-    if (viewer.empty()) return;
+    if (viewer.empty())
+        return;
     // Linux folder names differ by case, so the program folder is used as it is.
     const std::string path =
         document.find('/') == std::string::npos ? programFolder + document : document;
@@ -101,7 +108,8 @@ std::string GetInstallPathname(platform::Registry& registry) {
     try {
         const char* key = "Software\\Quorvale\\Zelvane";
         std::string path = stringValue(registry, RegRoot::LocalMachine, key, "Install File");
-        if (path.empty()) path = stringValue(registry, RegRoot::CurrentUser, key, "Install File");
+        if (path.empty())
+            path = stringValue(registry, RegRoot::CurrentUser, key, "Install File");
         return path;
     } catch (const platform::RegistryError&) {
         return {};
@@ -112,9 +120,11 @@ std::string OrderIdFromInstallPath(const std::string& installPath) {
     // The installer may have stored a Windows path.
     std::string name = installPath.substr(installPath.find_last_of("/\\") + 1);
     const std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos) name.erase(dot);
+    if (dot != std::string::npos)
+        name.erase(dot);
     const std::size_t dash = name.find('-');
-    if (dash == std::string::npos) return {};
+    if (dash == std::string::npos)
+        return {};
     return "?ID=" + name.substr(dash + 1);
 }
 

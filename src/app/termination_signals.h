@@ -11,14 +11,14 @@ namespace app {
 
 class TerminationSignals final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void terminationRequested();
 
-private:
+  private:
     void onReadable();
     QSocketNotifier* notifier_ = nullptr;
 };

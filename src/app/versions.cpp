@@ -13,7 +13,8 @@ std::string takeComponent(std::string& text) {
 }  // namespace
 
 int CompareVersions(const std::string& a, const std::string& b) {
-    if (a.empty() || b.empty()) return 0;
+    if (a.empty() || b.empty())
+        return 0;
     std::string restA = a;
     std::string restB = b;
     int result = 2;

@@ -12,12 +12,15 @@
 namespace platform {
 namespace {
 
-bool isComment(const std::string& line) { return !line.empty() && (line[0] == ';' || line[0] == '#'); }
+bool isComment(const std::string& line) {
+    return !line.empty() && (line[0] == ';' || line[0] == '#');
+}
 
 // A value must stay on its line: line breaks inside it would start new entries.
 std::string oneLine(std::string text) {
     for (char& c : text) {
-        if (c == '\r' || c == '\n') c = ' ';
+        if (c == '\r' || c == '\n')
+            c = ' ';
     }
     return text;
 }
@@ -27,15 +30,19 @@ std::string oneLine(std::string text) {
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
     std::error_code ec;
     if (!std::filesystem::exists(path_, ec)) {
-        if (ec) throw IniError(ec.message());
+        if (ec)
+            throw IniError(ec.message());
         return;
     }
-    if (std::filesystem::is_directory(path_, ec)) throw IniError(std::strerror(EISDIR));
+    if (std::filesystem::is_directory(path_, ec))
+        throw IniError(std::strerror(EISDIR));
     std::ifstream in(path_, std::ios::binary);
-    if (!in) throw IniError(std::strerror(errno));
+    if (!in)
+        throw IniError(std::strerror(errno));
     std::ostringstream s;
     s << in.rdbuf();
-    if (in.bad()) throw IniError(std::strerror(errno));
+    if (in.bad())
+        throw IniError(std::strerror(errno));
     parse(s.str());
 }
 
@@ -50,15 +57,18 @@ void IniFile::parse(const std::string& text) {
     std::string raw;
     Section* current = nullptr;
     while (std::getline(in, raw)) {
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        if (!raw.empty() && raw.back() == '\r')
+            raw.pop_back();
         std::size_t start = 0;
-        while (start < raw.size() && (raw[start] == ' ' || raw[start] == '\t')) ++start;
+        while (start < raw.size() && (raw[start] == ' ' || raw[start] == '\t'))
+            ++start;
         const std::string line = raw.substr(start);
-        if (line.empty()) continue;
+        if (line.empty())
+            continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            const std::string name = line.substr(1, close == std::string::npos ? std::string::npos
-                                                                              : close - 1);
+            const std::string name =
+                line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
             current = findSection(name);
             if (!current) {
                 sections_.push_back({name, {}});
@@ -74,7 +84,8 @@ void IniFile::parse(const std::string& text) {
             }
             continue;
         }
-        if (!current) continue;  // an entry outside any section cannot be read back
+        if (!current)
+            continue;  // an entry outside any section cannot be read back
         const std::size_t eq = line.find('=');
         current->lines.push_back({true, line.substr(0, eq), line.substr(eq + 1)});
     }
@@ -82,10 +93,12 @@ void IniFile::parse(const std::string& text) {
 
 std::string IniFile::toText() const {
     std::string out;
-    for (const std::string& line : preamble_) out += line + "\n";
+    for (const std::string& line : preamble_)
+        out += line + "\n";
     bool first = true;
     for (const Section& section : sections_) {
-        if (!first) out += "\n";
+        if (!first)
+            out += "\n";
         first = false;
         out += "[" + section.name + "]\n";
         for (const Line& line : section.lines) {
@@ -95,18 +108,22 @@ std::string IniFile::toText() const {
     return out;
 }
 
-bool IniFile::save(std::string* error) const { return writeFileAtomically(path_, toText(), error); }
+bool IniFile::save(std::string* error) const {
+    return writeFileAtomically(path_, toText(), error);
+}
 
 IniFile::Section* IniFile::findSection(const std::string& name) {
     for (Section& s : sections_) {
-        if (equalsIgnoreCase(s.name, name)) return &s;
+        if (equalsIgnoreCase(s.name, name))
+            return &s;
     }
     return nullptr;
 }
 
 const IniFile::Section* IniFile::findSection(const std::string& name) const {
     for (const Section& s : sections_) {
-        if (equalsIgnoreCase(s.name, name)) return &s;
+        if (equalsIgnoreCase(s.name, name))
+            return &s;
     }
     return nullptr;
 }
@@ -132,9 +149,11 @@ std::ptrdiff_t IniFile::findLine(const Section& section, const std::string& name
 std::optional<std::string> IniFile::read(const std::string& section,
                                          const std::string& name) const {
     const Section* s = findSection(section);
-    if (!s) return std::nullopt;
+    if (!s)
+        return std::nullopt;
     const std::ptrdiff_t i = findLine(*s, name);
-    if (i < 0) return std::nullopt;
+    if (i < 0)
+        return std::nullopt;
     return s->lines[static_cast<std::size_t>(i)].value;
 }
 
@@ -167,9 +186,11 @@ bool IniFile::valueExists(const std::string& section, const std::string& name) c
 
 void IniFile::deleteKey(const std::string& section, const std::string& name) {
     Section* s = findSection(section);
-    if (!s) return;
+    if (!s)
+        return;
     const std::ptrdiff_t i = findLine(*s, name);
-    if (i >= 0) s->lines.erase(s->lines.begin() + i);
+    if (i >= 0)
+        s->lines.erase(s->lines.begin() + i);
 }
 
 void IniFile::eraseSection(const std::string& section) {
@@ -183,7 +204,8 @@ void IniFile::eraseSection(const std::string& section) {
 
 std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> names;
-    for (const Section& s : sections_) names.push_back(s.name);
+    for (const Section& s : sections_)
+        names.push_back(s.name);
     return names;
 }
 

@@ -14,12 +14,12 @@
 namespace platform {
 
 class IniError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class IniFile {
-public:
+  public:
     IniFile() = default;
     // Loads `path`; a file that does not exist is an empty store. Throws IniError when
     // the file exists but cannot be read.
@@ -36,15 +36,14 @@ public:
     std::optional<std::string> read(const std::string& section, const std::string& name) const;
     std::string readString(const std::string& section, const std::string& name,
                            const std::string& defaultValue) const;
-    void writeString(const std::string& section, const std::string& name,
-                     const std::string& value);
+    void writeString(const std::string& section, const std::string& name, const std::string& value);
     bool sectionExists(const std::string& section) const;
     bool valueExists(const std::string& section, const std::string& name) const;
     void deleteKey(const std::string& section, const std::string& name);
     void eraseSection(const std::string& section);
     std::vector<std::string> sectionNames() const;
 
-private:
+  private:
     struct Line {
         bool isEntry = true;  // false: a comment kept as it was
         std::string name;     // or the whole comment line

@@ -8,7 +8,7 @@
 namespace platform {
 
 class ProgramLauncher {
-public:
+  public:
     virtual ~ProgramLauncher() = default;
     // Starts `program` with `arguments` and does not wait; false when it cannot start.
     virtual bool startDetached(const std::string& program,

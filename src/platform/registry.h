@@ -34,13 +34,13 @@ struct RegValue {
 };
 
 class RegistryError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The keys and values of one hive, in memory.
 class RegistryHive {
-public:
+  public:
     struct Key {
         std::string path;  // without the root, e.g. "Software\Quorvale\Zelvane"
         std::vector<RegValue> values;
@@ -62,13 +62,13 @@ public:
 
     static std::string normalisePath(std::string_view path);
 
-private:
+  private:
     std::vector<Key> keys_;
 };
 
 // The two hive files.
 class Registry {
-public:
+  public:
     Registry(std::string userHivePath, std::string machineHivePath);
     // $XDG_CONFIG_HOME/Quorvale/registry/user.reg and the first folder of
     // $XDG_CONFIG_DIRS (default /etc/xdg) + /Quorvale/registry/machine.reg.
@@ -86,7 +86,7 @@ public:
     // Writes the whole hive; throws RegistryError on failure (the old file stays).
     void store(RegRoot root, const RegistryHive& hive) const;
 
-private:
+  private:
     std::string userPath_;
     std::string machinePath_;
     bool userReadOnly_ = false;
@@ -95,7 +95,7 @@ private:
 
 // One open key below one root, in the manner of the VCL's TRegistry.
 class RegistryKey {
-public:
+  public:
     RegistryKey(Registry& registry, RegRoot root);
     ~RegistryKey();  // closes; a failure to store is lost, so call closeKey() yourself
     RegistryKey(const RegistryKey&) = delete;
@@ -131,7 +131,7 @@ public:
     void writeBinaryData(std::string_view name, const void* buffer, int size);
     bool deleteValue(std::string_view name);
 
-private:
+  private:
     const RegValue& existing(std::string_view name) const;
     void put(RegValue value);
     bool openIn(std::string_view path, bool canCreate, bool writable);

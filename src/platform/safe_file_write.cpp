@@ -17,20 +17,25 @@ WriteFaultHook& faultHook() {
     return hook;
 }
 
-std::string systemMessage(int code) { return std::strerror(code); }
+std::string systemMessage(int code) {
+    return std::strerror(code);
+}
 
 bool fail(std::string* error, const std::string& what) {
-    if (error) *error = what;
+    if (error)
+        *error = what;
     return false;
 }
 
 // Closes the descriptor and removes the temporary file unless it was committed.
 class TempFile {
-public:
+  public:
     TempFile(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
     ~TempFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!committed_) ::unlink(path_.c_str());
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!committed_)
+            ::unlink(path_.c_str());
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
@@ -44,7 +49,7 @@ public:
     }
     void commit() { committed_ = true; }
 
-private:
+  private:
     std::string path_;
     int fd_;
     bool committed_ = false;
@@ -54,29 +59,36 @@ bool writeAll(int fd, std::string_view bytes, bool injectFault, std::string* err
     std::size_t done = 0;
     while (done < bytes.size()) {
         std::size_t chunk = std::min<std::size_t>(bytes.size() - done, 1 << 16);
-        if (injectFault) chunk = chunk / 2;  // a short write, as on a full disk
+        if (injectFault)
+            chunk = chunk / 2;  // a short write, as on a full disk
         const ssize_t n = chunk == 0 ? 0 : ::write(fd, bytes.data() + done, chunk);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return fail(error, systemMessage(errno));
         }
-        if (injectFault || n == 0) return fail(error, systemMessage(ENOSPC));
+        if (injectFault || n == 0)
+            return fail(error, systemMessage(ENOSPC));
         done += static_cast<std::size_t>(n);
     }
-    if (injectFault) return fail(error, systemMessage(ENOSPC));
+    if (injectFault)
+        return fail(error, systemMessage(ENOSPC));
     return true;
 }
 
 void syncFolder(const std::filesystem::path& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
+    if (fd < 0)
+        return;
     ::fsync(fd);
     ::close(fd);
 }
 
 }  // namespace
 
-void setWriteFaultHook(WriteFaultHook hook) { faultHook() = std::move(hook); }
+void setWriteFaultHook(WriteFaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
 void failNthWrite(int n) {
     auto remaining = std::make_shared<int>(n);
@@ -86,7 +98,8 @@ void failNthWrite(int n) {
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
                          const FileWriteOptions& options) {
-    if (path.empty()) return fail(error, systemMessage(ENOENT));
+    if (path.empty())
+        return fail(error, systemMessage(ENOENT));
     if (options.sizeMultiple > 0 && bytes.size() % options.sizeMultiple != 0) {
         return fail(error, "The data to write has a wrong size.");
     }
@@ -96,25 +109,33 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
     mode_t mode = static_cast<mode_t>(options.newFileMode);
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) {
-        if (S_ISDIR(old.st_mode)) return fail(error, systemMessage(EISDIR));
+        if (S_ISDIR(old.st_mode))
+            return fail(error, systemMessage(EISDIR));
         mode = old.st_mode & 07777;
     }
 
     std::string pattern = path + ".tmp-XXXXXX";
     const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return fail(error, systemMessage(errno));
+    if (fd < 0)
+        return fail(error, systemMessage(errno));
     TempFile temp(pattern, fd);
 
-    if (!writeAll(temp.fd(), bytes, injectFault, error)) return false;
+    if (!writeAll(temp.fd(), bytes, injectFault, error))
+        return false;
     struct stat written {};
-    if (::fstat(temp.fd(), &written) != 0) return fail(error, systemMessage(errno));
+    if (::fstat(temp.fd(), &written) != 0)
+        return fail(error, systemMessage(errno));
     if (static_cast<std::size_t>(written.st_size) != bytes.size()) {
         return fail(error, systemMessage(ENOSPC));
     }
-    if (::fchmod(temp.fd(), mode) != 0) return fail(error, systemMessage(errno));
-    if (::fsync(temp.fd()) != 0) return fail(error, systemMessage(errno));
-    if (!temp.close()) return fail(error, systemMessage(errno));
-    if (::rename(temp.path().c_str(), path.c_str()) != 0) return fail(error, systemMessage(errno));
+    if (::fchmod(temp.fd(), mode) != 0)
+        return fail(error, systemMessage(errno));
+    if (::fsync(temp.fd()) != 0)
+        return fail(error, systemMessage(errno));
+    if (!temp.close())
+        return fail(error, systemMessage(errno));
+    if (::rename(temp.path().c_str(), path.c_str()) != 0)
+        return fail(error, systemMessage(errno));
     temp.commit();
     syncFolder(target.parent_path());
     return true;

@@ -9,14 +9,14 @@
 namespace platform {
 
 namespace csidl {
-inline constexpr int Desktop = 0x00;              // XDG desktop folder
-inline constexpr int Personal = 0x05;             // XDG documents folder
-inline constexpr int AppData = 0x1A;              // $XDG_CONFIG_HOME
-inline constexpr int LocalAppData = 0x1C;         // $XDG_STATE_HOME
-inline constexpr int CommonAppData = 0x23;        // first folder of $XDG_CONFIG_DIRS
-inline constexpr int ProgramFiles = 0x26;         // /opt
-inline constexpr int ProgramFilesCommon = 0x2B;   // /usr/lib
-inline constexpr int CommonDocuments = 0x2E;      // $XDG_DATA_HOME
+inline constexpr int Desktop = 0x00;             // XDG desktop folder
+inline constexpr int Personal = 0x05;            // XDG documents folder
+inline constexpr int AppData = 0x1A;             // $XDG_CONFIG_HOME
+inline constexpr int LocalAppData = 0x1C;        // $XDG_STATE_HOME
+inline constexpr int CommonAppData = 0x23;       // first folder of $XDG_CONFIG_DIRS
+inline constexpr int ProgramFiles = 0x26;        // /opt
+inline constexpr int ProgramFilesCommon = 0x2B;  // /usr/lib
+inline constexpr int CommonDocuments = 0x2E;     // $XDG_DATA_HOME
 }  // namespace csidl
 
 std::string GetSpecialFolder(int csidl);

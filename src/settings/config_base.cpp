@@ -25,7 +25,7 @@ using platform::RegValue;
 // The implementation of the typed operations for the open section. Failures throw;
 // TConfigBase turns them into message boxes.
 class PrefBackend {
-public:
+  public:
     virtual ~PrefBackend() = default;
     virtual void close() = 0;
     virtual std::int32_t getInteger(const std::string& section, const std::string& name,
@@ -67,7 +67,7 @@ int regBinary(const RegistryKey& key, const std::string& name, int size, void* b
 }
 
 class RegistrySingleBackend final : public PrefBackend {
-public:
+  public:
     RegistrySingleBackend(platform::Registry& registry, RegRoot root) : key_(registry, root) {}
     bool open(const std::string& key, bool canCreate) { return key_.openKey(key, canCreate); }
 
@@ -83,8 +83,7 @@ public:
                           const std::string& def) override {
         return regString(key_, name, def);
     }
-    void setString(const std::string&, const std::string& name,
-                   const std::string& value) override {
+    void setString(const std::string&, const std::string& name, const std::string& value) override {
         key_.writeString(name, value);
     }
     bool getBoolean(const std::string&, const std::string& name, bool def) override {
@@ -101,14 +100,14 @@ public:
         key_.writeBinaryData(name, buffer, size);
     }
 
-private:
+  private:
     RegistryKey key_;
 };
 
 // ---- registry: the user's values over the machine's ----
 
 class RegistryOverlayBackend final : public PrefBackend {
-public:
+  public:
     explicit RegistryOverlayBackend(platform::Registry& registry)
         : machine_(registry, RegRoot::LocalMachine), user_(registry, RegRoot::CurrentUser) {}
 
@@ -141,8 +140,7 @@ public:
                           const std::string& def) override {
         return regString(source(name), name, def);
     }
-    void setString(const std::string&, const std::string& name,
-                   const std::string& value) override {
+    void setString(const std::string&, const std::string& name, const std::string& value) override {
         const auto m = machineValue(name);
         if (shouldWrite(name, m && m->type == RegType::String && m->text == value)) {
             user_.writeString(name, value);
@@ -170,9 +168,10 @@ public:
         }
     }
 
-private:
+  private:
     const RegistryKey& source(const std::string& name) const {
-        if (user_.valueExists(name) || !machine_.valueExists(name)) return user_;
+        if (user_.valueExists(name) || !machine_.valueExists(name))
+            return user_;
         return machine_;
     }
     std::optional<RegValue> machineValue(const std::string& name) const {
@@ -204,34 +203,40 @@ std::optional<std::int32_t> parseIniInteger(const std::string& text) {
         base = 16;
         t.erase(0, 2);
     }
-    if (t.empty()) return std::nullopt;
+    if (t.empty())
+        return std::nullopt;
     const auto first = static_cast<unsigned char>(t[0]);
-    if (base == 10 ? !std::isdigit(first) : !std::isxdigit(first)) return std::nullopt;
+    if (base == 10 ? !std::isdigit(first) : !std::isxdigit(first))
+        return std::nullopt;
     char* end = nullptr;
     errno = 0;
     const long long v = std::strtoll(t.c_str(), &end, base);
-    if (*end != '\0' || errno == ERANGE) return std::nullopt;
+    if (*end != '\0' || errno == ERANGE)
+        return std::nullopt;
     const long long signedValue = negative ? -v : v;
     if (base == 16 && !negative && v <= 0xFFFFFFFFLL) {
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
     }
-    if (signedValue < INT32_MIN || signedValue > INT32_MAX) return std::nullopt;
+    if (signedValue < INT32_MIN || signedValue > INT32_MAX)
+        return std::nullopt;
     return static_cast<std::int32_t>(signedValue);
 }
 
 class IniBackend final : public PrefBackend {
-public:
+  public:
     IniBackend(const std::string& path, std::string rootSection)
         : file_(path), root_(std::move(rootSection)) {}
 
     void close() override {
         std::string error;
-        if (!file_.save(&error)) throw std::runtime_error(error);
+        if (!file_.save(&error))
+            throw std::runtime_error(error);
     }
     std::int32_t getInteger(const std::string& section, const std::string& name,
                             std::int32_t def) override {
         const auto text = file_.read(sectionOf(section), name);
-        if (!text) return def;
+        if (!text)
+            return def;
         return parseIniInteger(*text).value_or(def);
     }
     void setInteger(const std::string& section, const std::string& name,
@@ -255,11 +260,14 @@ public:
     int getBinary(const std::string& section, const std::string& name, int size,
                   void* buffer) override {
         const auto text = file_.read(sectionOf(section), name);
-        if (!text) return -1;
+        if (!text)
+            return -1;
         const std::string hex = platform::trimBlanks(*text);
-        if (hex.size() % 2 != 0) throw std::runtime_error("Invalid binary value: GetPrefBinary_File");
+        if (hex.size() % 2 != 0)
+            throw std::runtime_error("Invalid binary value: GetPrefBinary_File");
         const int count = static_cast<int>(hex.size() / 2);
-        if (count > size) throw std::runtime_error("Buffer overflow: GetPrefBinary_File");
+        if (count > size)
+            throw std::runtime_error("Buffer overflow: GetPrefBinary_File");
         auto* out = static_cast<std::uint8_t*>(buffer);
         for (int i = 0; i < count; ++i) {
             const std::string pair = hex.substr(static_cast<std::size_t>(i) * 2, 2);
@@ -283,7 +291,7 @@ public:
         file_.writeString(sectionOf(section), name, hex);
     }
 
-private:
+  private:
     std::string sectionOf(const std::string& section) const {
         return section.empty() ? root_ : section;
     }
@@ -301,20 +309,28 @@ std::string changeExtension(const std::string& fileName, const std::string& exte
 
 const char* locationName(PrefLocation location) {
     switch (location) {
-        case PrefLocation::Registry: return "Registry";
-        case PrefLocation::File: return "File";
-        case PrefLocation::OnUsb: return "On USB";
-        case PrefLocation::RegistryClassic: return "Registry Classic";
+        case PrefLocation::Registry:
+            return "Registry";
+        case PrefLocation::File:
+            return "File";
+        case PrefLocation::OnUsb:
+            return "On USB";
+        case PrefLocation::RegistryClassic:
+            return "Registry Classic";
     }
     return "";
 }
 
 const char* scopeName(int scope) {
     switch (scope) {
-        case cfgPerUserRoam: return "cfgPerUserRoam";
-        case cfgPerUserNonRoam: return "cfgPerUserNonRoam";
-        case cfgPerMachine: return "cfgPerMachine";
-        default: return "";
+        case cfgPerUserRoam:
+            return "cfgPerUserRoam";
+        case cfgPerUserNonRoam:
+            return "cfgPerUserNonRoam";
+        case cfgPerMachine:
+            return "cfgPerMachine";
+        default:
+            return "";
     }
 }
 
@@ -341,7 +357,8 @@ void TConfigBase::ReadPrefLocation() {
     } catch (const std::exception&) {
         location = 0;
     }
-    if (location < 0 || location > 3) location = 0;
+    if (location < 0 || location > 3)
+        location = 0;
     PrefLocation_ = static_cast<PrefLocation>(location);
 }
 
@@ -357,8 +374,10 @@ void TConfigBase::reportError(const std::string& operation, const std::string& t
 bool TConfigBase::CanWriteRegKey(const std::string& key, RegRoot root) {
     try {
         RegistryKey reg(registry_, root);
-        if (!reg.keyExists(key)) return reg.createKey(key);
-        if (!reg.openKey(key, false)) return false;
+        if (!reg.keyExists(key))
+            return reg.createKey(key);
+        if (!reg.openKey(key, false))
+            return false;
         reg.writeInteger(kScratchValue, 0);
         const bool written = reg.valueExists(kScratchValue);
         reg.deleteValue(kScratchValue);
@@ -387,10 +406,12 @@ std::string TConfigBase::iniPathFor(int scope, std::string* error) {
         } else {
             return {};
         }
-        if (folder.empty()) return {};
+        if (folder.empty())
+            return {};
         folder += kIniSubFolder;
         if (!app::ForceDirectoriesEx(folder)) {
-            if (error) *error = "Unable to create the folder " + folder;
+            if (error)
+                *error = "Unable to create the folder " + folder;
             return {};
         }
     }
@@ -398,20 +419,24 @@ std::string TConfigBase::iniPathFor(int scope, std::string* error) {
 }
 
 bool TConfigBase::OpenPref(int scope, const std::string& key, bool canCreate) {
-    if (backend_) ClosePref();
+    if (backend_)
+        ClosePref();
     std::string error;
     bool opened = false;
     try {
         switch (PrefLocation_) {
             case PrefLocation::Registry: {
                 if (machineWideInRegistry(scope, key)) {
-                    auto b = std::make_unique<RegistrySingleBackend>(registry_, RegRoot::LocalMachine);
+                    auto b =
+                        std::make_unique<RegistrySingleBackend>(registry_, RegRoot::LocalMachine);
                     opened = b->open(key, canCreate);
-                    if (opened) backend_ = std::move(b);
+                    if (opened)
+                        backend_ = std::move(b);
                 } else {
                     auto b = std::make_unique<RegistryOverlayBackend>(registry_);
                     opened = b->open(key, canCreate);
-                    if (opened) backend_ = std::move(b);
+                    if (opened)
+                        backend_ = std::move(b);
                 }
                 break;
             }
@@ -422,14 +447,16 @@ bool TConfigBase::OpenPref(int scope, const std::string& key, bool canCreate) {
                                                                            : RegRoot::CurrentUser;
                 auto b = std::make_unique<RegistrySingleBackend>(registry_, root);
                 opened = b->open(key, canCreate);
-                if (opened) backend_ = std::move(b);
+                if (opened)
+                    backend_ = std::move(b);
                 break;
             }
             case PrefLocation::File:
             case PrefLocation::OnUsb: {
                 const std::string path = iniPathFor(scope, &error);
                 if (path.empty()) {
-                    if (error.empty()) error = "No settings folder for this data scope.";
+                    if (error.empty())
+                        error = "No settings folder for this data scope.";
                     break;
                 }
                 const std::string root =
@@ -449,8 +476,7 @@ bool TConfigBase::OpenPref(int scope, const std::string& key, bool canCreate) {
         r.caption = std::string(kProductName) + " OpenPref Error";
         r.text = std::string("OpenPref Error: Unable to open Preferences.\r\n\r\n") +
                  "PrefLocation: " + locationName(PrefLocation_) + "\r\n" +
-                 "cfgDataScope: " + scopeName(scope) + "\r\n" + "Key: " + key + "\r\n\r\n" +
-                 error;
+                 "cfgDataScope: " + scopeName(scope) + "\r\n" + "Key: " + key + "\r\n\r\n" + error;
         r.icon = platform::MsgIcon::Error;
         r.owner = appWindow_;
         r.bringToForeground = true;
@@ -460,14 +486,16 @@ bool TConfigBase::OpenPref(int scope, const std::string& key, bool canCreate) {
 }
 
 PrefBackend& TConfigBase::requireOpen(const char* message) {
-    if (!backend_) throw std::runtime_error(message);
+    if (!backend_)
+        throw std::runtime_error(message);
     return *backend_;
 }
 
 void TConfigBase::ClosePref() {
     std::unique_ptr<PrefBackend> backend = std::move(backend_);
     try {
-        if (!backend) throw std::runtime_error("Error: ClosePref");
+        if (!backend)
+            throw std::runtime_error("Error: ClosePref");
         backend->close();
     } catch (const std::exception& e) {
         reportError("ClosePref", std::string("ClosePref: ") + e.what());
@@ -528,8 +556,7 @@ bool TConfigBase::GetPrefBoolean(const std::string& section, const std::string& 
     }
 }
 
-void TConfigBase::SetPrefBoolean(const std::string& section, const std::string& name,
-                                 bool value) {
+void TConfigBase::SetPrefBoolean(const std::string& section, const std::string& name, bool value) {
     try {
         requireOpen("Error writing boolean to preferences: SetPrefBooleanProc")
             .setBoolean(section, name, value);
@@ -593,15 +620,18 @@ void TConfigBase::SetPrefPath(const std::string& section, const std::string& nam
 std::string TConfigBase::GetPrefFileName(int scope) {
     const std::string user = std::string("HKEY_CURRENT_USER\\") + kProductKey;
     switch (PrefLocation_) {
-        case PrefLocation::Registry: return user;
+        case PrefLocation::Registry:
+            return user;
         case PrefLocation::RegistryClassic:
             if (AllUsersSame && scope == cfgPerMachine &&
                 CanWriteRegKey(kProductKey, RegRoot::LocalMachine)) {
                 return std::string("HKEY_LOCAL_MACHINE\\") + kProductKey;
             }
             return user;
-        case PrefLocation::File: return iniPathFor(scope);
-        case PrefLocation::OnUsb: return program_.folder + changeExtension(program_.exeName, ".ini");
+        case PrefLocation::File:
+            return iniPathFor(scope);
+        case PrefLocation::OnUsb:
+            return program_.folder + changeExtension(program_.exeName, ".ini");
     }
     return {};
 }

@@ -37,7 +37,7 @@ struct ProgramLocation {
 class PrefBackend;
 
 class TConfigBase {
-public:
+  public:
     TConfigBase(platform::Registry& registry, platform::MessageBoxes& boxes,
                 ProgramLocation program);
     virtual ~TConfigBase();
@@ -64,8 +64,7 @@ public:
     bool GetPrefBoolean(const std::string& section, const std::string& name, bool defaultValue);
     void SetPrefBoolean(const std::string& section, const std::string& name, bool value);
     // Bytes read, or -1 when the value does not exist or cannot be read.
-    int GetPrefBinary(const std::string& section, const std::string& name, int size,
-                      void* buffer);
+    int GetPrefBinary(const std::string& section, const std::string& name, int size, void* buffer);
     void SetPrefBinary(const std::string& section, const std::string& name, int size,
                        const void* buffer);
 
@@ -73,8 +72,7 @@ public:
     // usable paths, and back.
     void GetPrefPath(const std::string& section, const std::string& name, std::string& result,
                      const std::string& defaultValue);
-    void SetPrefPath(const std::string& section, const std::string& name,
-                     const std::string& value);
+    void SetPrefPath(const std::string& section, const std::string& name, const std::string& value);
     std::string expandStoredPath(const std::string& stored) const;
     std::string foldPathForStore(const std::string& path) const;
 
@@ -100,10 +98,10 @@ public:
     platform::Registry& registry() { return registry_; }
     platform::MessageBoxes& messageBoxes() { return boxes_; }
 
-protected:
+  protected:
     void reportError(const std::string& operation, const std::string& text);
 
-private:
+  private:
     PrefBackend& requireOpen(const char* message);
     bool machineWideInRegistry(int scope, const std::string& key);
 

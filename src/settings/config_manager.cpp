@@ -9,25 +9,25 @@
 namespace settings {
 
 const std::array<const char*, kReportSectionFonts> kReportFontPrefixes = {
-    "FontElimOverviewHeader",     "FontElimOverviewBody",       "FontElimOverviewTotals",
-    "FontElimMonthPayOnlyHeader", "FontElimMonthPayOnlyBody",   "FontElimMonthPayOnlyTotals",
-    "FontElimMonthPayBalHeader",  "FontElimMonthPayBalBody",    "FontElimMonthPayBalTotals",
-    "FontElimDailyPayOnlyHeader", "FontElimDailyPayOnlyBody",   "FontElimDailyPayOnlyTotals",
-    "FontElimDailyPayBalHeader",  "FontElimDailyPayBalBody",    "FontElimDailyPayBalTotals",
-    "FontElimSummaryHeader",      "FontElimSummaryBody",        "FontElimSummaryTotals",
-    "FontElimCalendarHeader",     "FontElimCalendarBody",       "FontElimCalendarTotals",
-    "FontElimMoneySaveHeader",    "FontElimMoneySaveBody",      "FontElimMoneySaveTotals",
-    "FontElimTimeSaveHeader",     "FontElimTimeSaveBody",       "FontElimTimeSaveTotals",
-    "FontElimPrincIntHeader",     "FontElimPrincIntBody",       "FontElimPrincIntTotals",
-    "FontConScheduleHeader",      "FontConScheduleBody",        "FontConScheduleTotals",
-    "FontConSummaryHeader",       "FontConSummaryBody",         "FontConSummaryTotals",
-    "FontConGraphicHeader",       "FontConGraphicBody",         "FontConGraphicTotals",
+    "FontElimOverviewHeader",     "FontElimOverviewBody",     "FontElimOverviewTotals",
+    "FontElimMonthPayOnlyHeader", "FontElimMonthPayOnlyBody", "FontElimMonthPayOnlyTotals",
+    "FontElimMonthPayBalHeader",  "FontElimMonthPayBalBody",  "FontElimMonthPayBalTotals",
+    "FontElimDailyPayOnlyHeader", "FontElimDailyPayOnlyBody", "FontElimDailyPayOnlyTotals",
+    "FontElimDailyPayBalHeader",  "FontElimDailyPayBalBody",  "FontElimDailyPayBalTotals",
+    "FontElimSummaryHeader",      "FontElimSummaryBody",      "FontElimSummaryTotals",
+    "FontElimCalendarHeader",     "FontElimCalendarBody",     "FontElimCalendarTotals",
+    "FontElimMoneySaveHeader",    "FontElimMoneySaveBody",    "FontElimMoneySaveTotals",
+    "FontElimTimeSaveHeader",     "FontElimTimeSaveBody",     "FontElimTimeSaveTotals",
+    "FontElimPrincIntHeader",     "FontElimPrincIntBody",     "FontElimPrincIntTotals",
+    "FontConScheduleHeader",      "FontConScheduleBody",      "FontConScheduleTotals",
+    "FontConSummaryHeader",       "FontConSummaryBody",       "FontConSummaryTotals",
+    "FontConGraphicHeader",       "FontConGraphicBody",       "FontConGraphicTotals",
 };
 
 namespace {
 
-constexpr std::int32_t kDarkRed = 128;     // 0x00000080
-constexpr std::int32_t kNavy = 8388608;    // 0x00800000
+constexpr std::int32_t kDarkRed = 128;   // 0x00000080
+constexpr std::int32_t kNavy = 8388608;  // 0x00800000
 const char* const kTahoma = "Tahoma";
 
 TFontRec font(const char* name, bool bold, bool italic, std::int32_t color, std::int32_t size) {
@@ -35,45 +35,47 @@ TFontRec font(const char* name, bool bold, bool italic, std::int32_t color, std:
     f.Name = name;
     f.Color = color;
     f.Size = size;
-    f.Style = static_cast<std::uint8_t>((bold ? TFontRec::kBold : 0) |
-                                        (italic ? TFontRec::kItalic : 0));
+    f.Style =
+        static_cast<std::uint8_t>((bold ? TFontRec::kBold : 0) | (italic ? TFontRec::kItalic : 0));
     return f;
 }
 
 // Defaults of the report section fonts, in the order of kReportFontPrefixes.
 const std::array<TFontRec, kReportSectionFonts>& reportFontDefaults() {
     static const std::array<TFontRec, kReportSectionFonts> defaults = {
-        font(kTahoma, true, false, 0, 12),       font(kTahoma, false, false, 0, 9),
+        font(kTahoma, true, false, 0, 12),         font(kTahoma, false, false, 0, 9),
         font(kTahoma, false, false, kDarkRed, 12),  // overview
-        font(kTahoma, true, false, 0, 10),       font(kTahoma, false, false, 0, 10),
+        font(kTahoma, true, false, 0, 10),         font(kTahoma, false, false, 0, 10),
         font(kTahoma, false, false, 0, 9),  // monthly payment only
-        font(kTahoma, true, false, 0, 9),        font(kTahoma, false, false, 0, 8),
+        font(kTahoma, true, false, 0, 9),          font(kTahoma, false, false, 0, 8),
         font(kTahoma, true, false, 0, 8),  // monthly payment and balance
-        font(kTahoma, true, false, 0, 9),        font(kTahoma, false, false, 0, 10),
+        font(kTahoma, true, false, 0, 9),          font(kTahoma, false, false, 0, 10),
         font(kTahoma, false, false, 0, 10),  // daily payment only
-        font(kTahoma, true, false, 0, 9),        font(kTahoma, false, false, 0, 10),
+        font(kTahoma, true, false, 0, 9),          font(kTahoma, false, false, 0, 10),
         font(kTahoma, false, false, 0, 10),  // daily payment and balance
-        font(kTahoma, true, false, 0, 8),        font(kTahoma, false, false, 0, 9),
+        font(kTahoma, true, false, 0, 8),          font(kTahoma, false, false, 0, 9),
         font(kTahoma, false, false, kDarkRed, 11),  // summary
-        font(kTahoma, true, false, 0, 11),       font("Lucida Console", true, true, 0, 11),
+        font(kTahoma, true, false, 0, 11),         font("Lucida Console", true, true, 0, 11),
         font(kTahoma, false, false, kDarkRed, 8),  // calendar
-        font(kTahoma, false, false, kNavy, 12),  font(kTahoma, false, false, 0, 9),
+        font(kTahoma, false, false, kNavy, 12),    font(kTahoma, false, false, 0, 9),
         font(kTahoma, false, false, kDarkRed, 12),  // money savings graph
-        font(kTahoma, false, false, kNavy, 12),  font(kTahoma, false, false, 0, 9),
+        font(kTahoma, false, false, kNavy, 12),    font(kTahoma, false, false, 0, 9),
         font(kTahoma, false, false, kDarkRed, 12),  // time saving graph
-        font(kTahoma, false, false, kNavy, 12),  font(kTahoma, false, false, 0, 9),
+        font(kTahoma, false, false, kNavy, 12),    font(kTahoma, false, false, 0, 9),
         font(kTahoma, false, false, kDarkRed, 12),  // principal and interest graph
-        font(kTahoma, true, false, 0, 11),       font(kTahoma, false, false, 0, 10),
+        font(kTahoma, true, false, 0, 11),         font(kTahoma, false, false, 0, 10),
         font(kTahoma, false, false, kNavy, 12),  // consolidation schedule
-        font(kTahoma, true, false, 0, 11),       font(kTahoma, false, false, 0, 11),
+        font(kTahoma, true, false, 0, 11),         font(kTahoma, false, false, 0, 11),
         font(kTahoma, true, false, kDarkRed, 12),  // consolidation summary
-        font(kTahoma, false, false, kNavy, 12),  font(kTahoma, false, false, 0, 10),
+        font(kTahoma, false, false, kNavy, 12),    font(kTahoma, false, false, 0, 10),
         font(kTahoma, true, false, kDarkRed, 11),  // consolidation graphic
     };
     return defaults;
 }
 
-std::string productSubKey(const char* section) { return std::string(kProductKey) + "\\" + section; }
+std::string productSubKey(const char* section) {
+    return std::string(kProductKey) + "\\" + section;
+}
 
 }  // namespace
 
@@ -82,7 +84,8 @@ std::string cutToCharacters(const std::string& text, std::size_t maxChars) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         // Count the bytes that start a character (not UTF-8 continuation bytes).
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (chars == maxChars) return text.substr(0, i);
+            if (chars == maxChars)
+                return text.substr(0, i);
             ++chars;
         }
     }
@@ -92,7 +95,7 @@ std::string cutToCharacters(const std::string& text, std::size_t maxChars) {
 // Moves one section's keys between the fields and the open store, in catalogue order,
 // the same code serving for loading and for saving.
 class SectionExchange {
-public:
+  public:
     SectionExchange(TConfigManager& config, std::string section, bool loading)
         : c_(config), section_(std::move(section)), loading_(loading) {}
 
@@ -114,7 +117,8 @@ public:
               std::size_t maxChars = 0) {
         if (loading_) {
             c_.GetPrefString(section_, key, field, def);
-            if (maxChars > 0) field = cutToCharacters(field, maxChars);
+            if (maxChars > 0)
+                field = cutToCharacters(field, maxChars);
         } else {
             c_.SetPrefString(section_, key, field);
         }
@@ -128,7 +132,8 @@ public:
     }
     // Keys of older versions that only give a default to a newer key.
     void readOnlyText(const std::string& key, std::string& value, const std::string& def) {
-        if (loading_) c_.GetPrefString(section_, key, value, def);
+        if (loading_)
+            c_.GetPrefString(section_, key, value, def);
     }
     // A number stored as text. `tolerant` accepts "." and "," as the decimal separator.
     // A text that is not a number gives the key's default after a warning.
@@ -193,7 +198,7 @@ public:
 
     bool loading() const { return loading_; }
 
-private:
+  private:
     TConfigManager& c_;
     std::string section_;
     bool loading_;
@@ -205,7 +210,8 @@ TConfigManager::TConfigManager(platform::Registry& registry, platform::MessageBo
 
 TFontRec& TConfigManager::reportFont(const std::string& prefix) {
     for (std::size_t i = 0; i < kReportFontPrefixes.size(); ++i) {
-        if (prefix == kReportFontPrefixes[i]) return ReportFonts[i];
+        if (prefix == kReportFontPrefixes[i])
+            return ReportFonts[i];
     }
     throw std::out_of_range("no report font " + prefix);
 }
@@ -222,7 +228,8 @@ void TConfigManager::warnUnreadableNumber(const std::string& label, const std::s
 
 void TConfigManager::runSection(int scope, const char* section, bool loading,
                                 void (TConfigManager::*exchange)(SectionExchange&)) {
-    if (!OpenPref(scope, productSubKey(section), true)) return;
+    if (!OpenPref(scope, productSubKey(section), true))
+        return;
     SectionExchange io(*this, section, loading);
     (this->*exchange)(io);
     ClosePref();
@@ -377,7 +384,9 @@ void TConfigManager::exchangeExtraPayments(SectionExchange& io) {
     }
 }
 
-void TConfigManager::exchangeUses(SectionExchange& io) { io.integer("Uses", Uses, 0); }
+void TConfigManager::exchangeUses(SectionExchange& io) {
+    io.integer("Uses", Uses, 0);
+}
 
 void TConfigManager::exchangeAllUsersSame(SectionExchange& io) {
     io.boolean("All Users Same", AllUsersSame, false);
@@ -393,16 +402,19 @@ void TConfigManager::transfer(int index, bool loading) {
         section(cfgPerUserRoam, "Appearance", &TConfigManager::exchangeAppearance);
         section(cfgPerUserRoam, "Fonts", &TConfigManager::exchangeScreenFonts);
     }
-    if (all || index == kBackup) section(cfgPerUserRoam, "Backup", &TConfigManager::exchangeBackup);
+    if (all || index == kBackup)
+        section(cfgPerUserRoam, "Backup", &TConfigManager::exchangeBackup);
     if (all || index == kFilePaths) {
         section(cfgPerUserNonRoam, "File Paths", &TConfigManager::exchangeFilePaths);
-        if (loading) afterFilePathsLoaded();
+        if (loading)
+            afterFilePathsLoaded();
     }
     if (all || index == kReports) {
         section(cfgPerUserRoam, "Reports", &TConfigManager::exchangeReports);
         section(cfgPerUserRoam, "Fonts", &TConfigManager::exchangeReportFonts);
     }
-    if (all || index == kStartup) section(cfgPerUserRoam, "Startup", &TConfigManager::exchangeStartup);
+    if (all || index == kStartup)
+        section(cfgPerUserRoam, "Startup", &TConfigManager::exchangeStartup);
     if (all || index == kMainForm) {
         section(cfgPerUserRoam, "MainForm", &TConfigManager::exchangeMainForm);
     }
@@ -420,7 +432,8 @@ void TConfigManager::transfer(int index, bool loading) {
         if (!loading || prefLocation() == PrefLocation::RegistryClassic) {
             section(cfgPerMachine, "", &TConfigManager::exchangeAllUsersSame);
         }
-        if (loading && prefLocation() == PrefLocation::OnUsb) AllUsersSame = true;
+        if (loading && prefLocation() == PrefLocation::OnUsb)
+            AllUsersSame = true;
         if (loading && prefLocation() != PrefLocation::OnUsb &&
             prefLocation() != PrefLocation::RegistryClassic) {
             AllUsersSame = false;
@@ -432,17 +445,19 @@ namespace {
 
 // Shows the busy cursor for its lifetime, also when a save fails.
 class BusyScope {
-public:
+  public:
     explicit BusyScope(const std::function<void(bool)>& onBusy) : onBusy_(onBusy) {
-        if (onBusy_) onBusy_(true);
+        if (onBusy_)
+            onBusy_(true);
     }
     ~BusyScope() {
-        if (onBusy_) onBusy_(false);
+        if (onBusy_)
+            onBusy_(false);
     }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-private:
+  private:
     const std::function<void(bool)>& onBusy_;
 };
 
@@ -460,15 +475,18 @@ void TConfigManager::SaveSettings(int index) {
 
 void TConfigManager::ReadPreviousVersion() {
     PreviousVersion.clear();
-    if (!OpenPref(cfgPerMachine, std::string(kProductKey) + "\\", true)) return;
+    if (!OpenPref(cfgPerMachine, std::string(kProductKey) + "\\", true))
+        return;
     GetPrefString("", versionValueName(), PreviousVersion, "");
     ClosePref();
 }
 
 void TConfigManager::StoreVersion(const std::string& version) {
-    if (version.empty()) return;
+    if (version.empty())
+        return;
     ReadPreviousVersion();
-    if (!OpenPref(cfgPerMachine, std::string(kProductKey) + "\\", true)) return;
+    if (!OpenPref(cfgPerMachine, std::string(kProductKey) + "\\", true))
+        return;
     SetPrefString("", versionValueName(), version);
     ClosePref();
 }

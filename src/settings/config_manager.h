@@ -56,7 +56,7 @@ extern const std::array<const char*, kReportSectionFonts> kReportFontPrefixes;
 class SectionExchange;
 
 class TConfigManager : public TConfigBase {
-public:
+  public:
     TConfigManager(platform::Registry& registry, platform::MessageBoxes& boxes,
                    ProgramLocation program, platform::LocaleInfo locale);
 
@@ -167,7 +167,7 @@ public:
     // The section fonts by prefix, e.g. reportFont("FontElimSummaryBody").
     TFontRec& reportFont(const std::string& prefix);
 
-private:
+  private:
     friend class SectionExchange;
     void runSection(int scope, const char* section, bool loading,
                     void (TConfigManager::*exchange)(SectionExchange&));

@@ -10,17 +10,21 @@ constexpr const char* kWindowsSection = "Windows";
 
 void put32(std::uint8_t* p, std::int32_t v) {
     const auto u = static_cast<std::uint32_t>(v);
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(u >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<std::uint8_t>(u >> (8 * i));
 }
 
 std::int32_t get32(const std::uint8_t* p) {
     std::uint32_t u = 0;
-    for (int i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(p[i]) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        u |= static_cast<std::uint32_t>(p[i]) << (8 * i);
     return static_cast<std::int32_t>(u);
 }
 
 // Round half to even, as the designed centring does.
-int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int roundEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 void centre(PositionedForm& form, const ScreenMetrics& screens) {
     const FormRect b = form.bounds();
@@ -30,15 +34,17 @@ void centre(PositionedForm& form, const ScreenMetrics& screens) {
 
 bool onSomeMonitor(const FormRect& r, const ScreenMetrics& screens) {
     for (const FormRect& m : screens.monitors) {
-        if (r.left < m.left + m.width && m.left < r.left + r.width &&
-            r.top < m.top + m.height && m.top < r.top + r.height) {
+        if (r.left < m.left + m.width && m.left < r.left + r.width && r.top < m.top + m.height &&
+            m.top < r.top + r.height) {
             return true;
         }
     }
     return false;
 }
 
-std::string windowsKey() { return std::string(kProductKey) + "\\" + kWindowsSection; }
+std::string windowsKey() {
+    return std::string(kProductKey) + "\\" + kWindowsSection;
+}
 
 }  // namespace
 
@@ -68,16 +74,19 @@ FormPositionRecord decodeFormPosition(const std::uint8_t* b) {
 
 std::string formPositionValueName(const TConfigBase& config, const PositionedForm& form,
                                   const std::string& name) {
-    if (!name.empty()) return name;
+    if (!name.empty())
+        return name;
     std::string exe = config.program().exeName;
     const std::size_t dot = exe.rfind('.');
-    if (dot != std::string::npos) exe.erase(dot);
+    if (dot != std::string::npos)
+        exe.erase(dot);
     return exe + "_" + form.componentName();
 }
 
 bool LoadFormPosition(TConfigBase& config, PositionedForm& form, const ScreenMetrics& screens,
                       const std::string& name) {
-    if (!config.OpenPref(cfgPerUserNonRoam, windowsKey(), true)) return false;
+    if (!config.OpenPref(cfgPerUserNonRoam, windowsKey(), true))
+        return false;
     std::uint8_t bytes[kFormPositionSize] = {};
     const int n = config.GetPrefBinary(kWindowsSection, formPositionValueName(config, form, name),
                                        kFormPositionSize, bytes);
@@ -97,7 +106,8 @@ bool LoadFormPosition(TConfigBase& config, PositionedForm& form, const ScreenMet
                              r.ppiY == screens.ppiY ? r.height : b.height);
             }
             form.setMaximized(form.canMaximize() && r.maximized);
-            if (!onSomeMonitor(form.normalBounds(), screens)) centre(form, screens);
+            if (!onSomeMonitor(form.normalBounds(), screens))
+                centre(form, screens);
             restored = true;
         }
     }
@@ -107,7 +117,8 @@ bool LoadFormPosition(TConfigBase& config, PositionedForm& form, const ScreenMet
 
 void SaveFormPosition(TConfigBase& config, PositionedForm& form, const ScreenMetrics& screens,
                       const std::string& name) {
-    if (!config.OpenPref(cfgPerUserNonRoam, windowsKey(), true)) return;
+    if (!config.OpenPref(cfgPerUserNonRoam, windowsKey(), true))
+        return;
     FormPositionRecord r;
     r.maximized = form.isMaximized();
     form.setMaximized(false);

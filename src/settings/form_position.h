@@ -48,7 +48,7 @@ struct ScreenMetrics {
 
 // A window as LoadFormPosition and SaveFormPosition see it.
 class PositionedForm {
-public:
+  public:
     virtual ~PositionedForm() = default;
     virtual std::string componentName() const = 0;
     virtual FormRect bounds() const = 0;        // current bounds

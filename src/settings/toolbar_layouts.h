@@ -15,7 +15,7 @@
 namespace settings {
 
 class ToolbarLayoutStore {
-public:
+  public:
     explicit ToolbarLayoutStore(TConfigBase& config) : config_(config) {}
 
     std::optional<std::vector<std::uint8_t>> load(const std::string& formName);
@@ -28,7 +28,7 @@ public:
     // than the running one (CompareVersions gives 3).
     void discardIfNewer(const std::string& storedVersion, const std::string& runningVersion);
 
-private:
+  private:
     bool inRegistry() const;
 
     TConfigBase& config_;

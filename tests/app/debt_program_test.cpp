@@ -45,14 +45,15 @@ int waitForExit(pid_t pid, std::chrono::milliseconds limit) {
 bool waitFor(const fs::path& path, std::chrono::milliseconds limit) {
     const auto until = std::chrono::steady_clock::now() + limit;
     while (std::chrono::steady_clock::now() < until) {
-        if (fs::exists(path)) return true;
+        if (fs::exists(path))
+            return true;
         std::this_thread::sleep_for(20ms);
     }
     return false;
 }
 
 class DebtProgramTest : public ::testing::Test {
-protected:
+  protected:
     DebtProgramTest() {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         ::setenv("ASAN_OPTIONS", "detect_leaks=0", 1);

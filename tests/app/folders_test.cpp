@@ -1,12 +1,13 @@
 // Folder look-ups, folder macros, the data file helpers and the quick start values.
 
+#include "app/folders.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "app/activity_trail.h"
 #include "app/data_files.h"
-#include "app/folders.h"
 #include "app/path_macros.h"
 #include "app/quick_start.h"
 #include "app/startup_steps.h"
@@ -20,7 +21,7 @@ using testing_support::readFile;
 using testing_support::writeFile;
 
 class FoldersTest : public ::testing::Test {
-protected:
+  protected:
     std::string h() const { return home.home().string(); }
     testing_support::TempHome home;
     platform::Registry registry = platform::Registry::fromEnvironment();
@@ -99,7 +100,7 @@ TEST_F(FoldersTest, DataFilePathForEveryLocation) {
 }
 
 class DataFileStartTest : public FoldersTest {
-protected:
+  protected:
     void SetUp() override { fs::create_directories(program); }
     std::string programFolder() const { return program.string() + "/"; }
     fs::path program = home.root() / "opt/zelvane";
@@ -132,8 +133,8 @@ TEST_F(DataFileStartTest, SampleNeverOverwritesADataFile) {
     EXPECT_FALSE(result.sampleCopied);
     EXPECT_EQ(readFile(result.dataFilePath), "mine");
     // Nor does the copy helper itself.
-    EXPECT_FALSE(app::CopyFileNoOverwrite((program / "Debts4SampleData.dat").string(),
-                                          result.dataFilePath));
+    EXPECT_FALSE(
+        app::CopyFileNoOverwrite((program / "Debts4SampleData.dat").string(), result.dataFilePath));
     EXPECT_EQ(readFile(result.dataFilePath), "mine");
 }
 
@@ -204,15 +205,15 @@ TEST(StartupStepsTest, BackupIsDueAfterWholeDays) {
     EXPECT_FALSE(app::IsBackupNeeded(false, 3, 0, 50000));
     EXPECT_TRUE(app::IsBackupNeeded(true, 3, 49997.0, 50000));
     EXPECT_FALSE(app::IsBackupNeeded(true, 3, 49997.5, 50000));  // 2.5 days: 2 whole days
-    EXPECT_TRUE(app::IsBackupNeeded(true, 0, 50000.7, 50000));  // -0.7 truncates to 0
+    EXPECT_TRUE(app::IsBackupNeeded(true, 0, 50000.7, 50000));   // -0.7 truncates to 0
     EXPECT_FALSE(app::IsBackupNeeded(true, 0, 50001.5, 50000));  // a clock set back
-    EXPECT_GT(app::TodayAsDayCount(), 45000);  // after 2023
+    EXPECT_GT(app::TodayAsDayCount(), 45000);                    // after 2023
 }
 
 class QuickStartTest : public FoldersTest {};
 
 class RecordingLauncher final : public platform::ProgramLauncher {
-public:
+  public:
     bool startDetached(const std::string& p, const std::vector<std::string>& a) override {
         program = p;
         arguments = a;

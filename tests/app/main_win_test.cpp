@@ -21,7 +21,7 @@ using testing_support::readFile;
 using testing_support::writeFile;
 
 class MainWinStartTest : public ::testing::Test {
-protected:
+  protected:
     MainWinStartTest() { fs::create_directories(programFolder()); }
 
     std::string programFolder() const { return (home.root() / "opt/zelvane").string() + "/"; }
@@ -32,7 +32,9 @@ protected:
         s.locale = platform::LocaleInfo::englishUS();
         s.program = {programFolder(), "debt", "/"};
         s.version = "4.0.0";
-        s.dataFileHooks.requestBackup = [this](const std::string& path) { backups.push_back(path); };
+        s.dataFileHooks.requestBackup = [this](const std::string& path) {
+            backups.push_back(path);
+        };
         return s;
     }
     // One run of the program: start, show, then close through the normal path.
@@ -40,12 +42,14 @@ protected:
         app::TMainWin window(state, services());
         window.show();
         QApplication::processEvents();
-        if (whileOpen) whileOpen(window);
+        if (whileOpen)
+            whileOpen(window);
         window.close();
     }
     std::optional<platform::RegValue> userValue(const std::string& key, const std::string& name) {
         platform::RegistryKey k(registry, RegRoot::CurrentUser);
-        if (!k.openKeyReadOnly(key)) return std::nullopt;
+        if (!k.openKeyReadOnly(key))
+            return std::nullopt;
         return k.value(name);
     }
     std::string sharedData() const { return (home.home() / ".local/share/Quorvale").string(); }
@@ -90,8 +94,7 @@ TEST_F(MainWinStartTest, ShutdownStoresThePlanIndexOnceAndTheSessionEndClosesNor
         w.PlanIndex = 7;
         w.Shutdown();  // already done: nothing changes
     });
-    EXPECT_EQ(userValue("Software\\Quorvale\\Zelvane\\MainForm", "Last Index")->dword,
-              0xFFFFFFFFu);
+    EXPECT_EQ(userValue("Software\\Quorvale\\Zelvane\\MainForm", "Last Index")->dword, 0xFFFFFFFFu);
     run([&](app::TMainWin& w) { EXPECT_EQ(w.PlanIndex, -1); });
 }
 

@@ -20,9 +20,9 @@ TEST(CompareVersionsTest, ComponentsCompareAsText) {
         int result;
     };
     const Case cases[] = {
-        {"4.10", "4.9", 1},  {"4.0", "4.0.1", 1}, {"", "4.0", 0},     {"4.0", "", 0},
-        {"4.0", "4.0", 2},   {"4.0.1", "4.0", 3}, {"5", "4.9.9", 3},  {"4..1", "4.0.1", 1},
-        {"4.1", "4.1.", 2},  {"10", "9", 1},      {"4.0.0", "4.0.0", 2},
+        {"4.10", "4.9", 1}, {"4.0", "4.0.1", 1}, {"", "4.0", 0},        {"4.0", "", 0},
+        {"4.0", "4.0", 2},  {"4.0.1", "4.0", 3}, {"5", "4.9.9", 3},     {"4..1", "4.0.1", 1},
+        {"4.1", "4.1.", 2}, {"10", "9", 1},      {"4.0.0", "4.0.0", 2},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(app::CompareVersions(c.a, c.b), c.result) << c.a << " vs " << c.b;
@@ -31,12 +31,14 @@ TEST(CompareVersionsTest, ComponentsCompareAsText) {
 
 TEST(ExpandEnvironmentTextTest, ReferencesAreReplacedAndOthersKept) {
     const std::map<std::string, std::string> env = {
-        {"TEMP", "/tmp"},       {"NESTED", "%TEMP%/x"}, {"EMPTY", ""},
-        {"SELF", "a%SELF%"},    {"PCT", "50%"},
+        {"TEMP", "/tmp"},    {"NESTED", "%TEMP%/x"}, {"EMPTY", ""},
+        {"SELF", "a%SELF%"}, {"PCT", "50%"},
     };
-    const app::EnvironmentLookup lookup = [&](const std::string& name) -> std::optional<std::string> {
+    const app::EnvironmentLookup lookup =
+        [&](const std::string& name) -> std::optional<std::string> {
         const auto it = env.find(name);
-        if (it == env.end()) return std::nullopt;
+        if (it == env.end())
+            return std::nullopt;
         return it->second;
     };
     const std::pair<const char*, const char*> cases[] = {
@@ -89,9 +91,16 @@ TEST(NumberTextTest, FloatToStrUsesTheGeneralFormatAndRoundTrips) {
     const LocaleInfo us = LocaleInfo::englishUS();
     const LocaleInfo de = LocaleInfo::germanDE();
     const std::pair<double, const char*> cases[] = {
-        {0, "0"},         {0.5, "0.5"},     {1234.56, "1234.56"}, {-0.2, "-0.2"},
-        {100, "100"},     {0.1 + 0.2, "0.3"}, {1e20, "1E20"},     {1.5e-7, "1.5E-7"},
-        {0.00001, "0.00001"}, {123456789012345.0, "123456789012345"},
+        {0, "0"},
+        {0.5, "0.5"},
+        {1234.56, "1234.56"},
+        {-0.2, "-0.2"},
+        {100, "100"},
+        {0.1 + 0.2, "0.3"},
+        {1e20, "1E20"},
+        {1.5e-7, "1.5E-7"},
+        {0.00001, "0.00001"},
+        {123456789012345.0, "123456789012345"},
     };
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(app::FloatToStr(value, us), text);
@@ -134,8 +143,8 @@ TEST(PlaceButtonTest, CentreModeCountsElevenBetweenButtonsButPlacesThemEightApar
 }
 
 TEST(PlaceButtonTest, AFollowingButtonStaysWhileNoneWasPlaced) {
-    for (auto mode : {app::ButtonAlignment::Left, app::ButtonAlignment::Centre,
-                      app::ButtonAlignment::Right}) {
+    for (auto mode :
+         {app::ButtonAlignment::Left, app::ButtonAlignment::Centre, app::ButtonAlignment::Right}) {
         app::ButtonRowState row;
         row.mode = mode;
         EXPECT_EQ(app::PlaceButton(row, app::kFollowing, 75, 42, 400, 3, 1.0), 42);

@@ -65,7 +65,7 @@ TEST(RegistryHiveTest, ReadsContinuedHexLinesAndSkipsWhatItCannotRead) {
 }
 
 class RegistryTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { platform::setWriteFaultHook({}); }
     testing_support::TempHome home;
     Registry registry = Registry::fromEnvironment();

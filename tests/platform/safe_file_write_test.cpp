@@ -15,7 +15,8 @@ using testing_support::writeFile;
 
 std::size_t filesIn(const std::filesystem::path& folder) {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
+        ++n;
     return n;
 }
 
@@ -26,7 +27,7 @@ unsigned modeOf(const std::filesystem::path& p) {
 }
 
 class SafeFileWriteTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { platform::setWriteFaultHook({}); }
     TempDir dir;
 };
@@ -69,11 +70,11 @@ TEST_F(SafeFileWriteTest, WrongSizeForTheRecordLengthIsRefused) {
     writeFile(path, std::string(13044, '\1'));
     platform::FileWriteOptions options;
     options.sizeMultiple = 13044;
-    EXPECT_FALSE(platform::writeFileAtomically(path.string(), std::string(13043, '\2'), nullptr,
-                                               options));
+    EXPECT_FALSE(
+        platform::writeFileAtomically(path.string(), std::string(13043, '\2'), nullptr, options));
     EXPECT_EQ(readFile(path), std::string(13044, '\1'));
-    EXPECT_TRUE(platform::writeFileAtomically(path.string(), std::string(26088, '\2'), nullptr,
-                                              options));
+    EXPECT_TRUE(
+        platform::writeFileAtomically(path.string(), std::string(26088, '\2'), nullptr, options));
 }
 
 TEST_F(SafeFileWriteTest, MissingFolderOrFolderPathFails) {

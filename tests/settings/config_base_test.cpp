@@ -18,7 +18,7 @@ using testing_support::readFile;
 const std::string kAppearance = "Software\\Quorvale\\Zelvane\\Appearance";
 
 class ConfigBaseTest : public settings_test::SettingsFixture, public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { platform::setWriteFaultHook({}); }
 
     void machineValue(const std::string& name, std::int32_t value) {
@@ -29,7 +29,8 @@ protected:
     }
     std::optional<platform::RegValue> userValue(const std::string& name) {
         platform::RegistryKey key(registry, RegRoot::CurrentUser);
-        if (!key.openKeyReadOnly(kAppearance)) return std::nullopt;
+        if (!key.openKeyReadOnly(kAppearance))
+            return std::nullopt;
         return key.value(name);
     }
     void writeInt(std::int32_t v) {
@@ -129,7 +130,8 @@ TEST_F(ConfigBaseTest, PerMachineScopeFallsBackToTheUserWhenTheMachineHiveIsRead
     config.ClosePref();
     EXPECT_FALSE(std::filesystem::exists(registry.hivePath(RegRoot::LocalMachine)));
     EXPECT_NE(userHive().find("\"Zelvane Version\"=\"4.0.0\""), std::string::npos);
-    EXPECT_EQ(config.GetPrefFileName(cfgPerMachine), "HKEY_CURRENT_USER\\Software\\Quorvale\\Zelvane");
+    EXPECT_EQ(config.GetPrefFileName(cfgPerMachine),
+              "HKEY_CURRENT_USER\\Software\\Quorvale\\Zelvane");
 }
 
 TEST_F(ConfigBaseTest, CanWriteRegKeyLeavesNoScratchValue) {
@@ -153,8 +155,10 @@ TEST_F(ConfigBaseTest, RegistryClassicUsesOneRootBySetting) {
     EXPECT_NE(userHive().find("\"A\"=dword:00000001"), std::string::npos);
 
     config.AllUsersSame = true;
-    EXPECT_EQ(config.GetPrefFileName(cfgPerMachine), "HKEY_LOCAL_MACHINE\\Software\\Quorvale\\Zelvane");
-    EXPECT_EQ(config.GetPrefFileName(cfgPerUserRoam), "HKEY_CURRENT_USER\\Software\\Quorvale\\Zelvane");
+    EXPECT_EQ(config.GetPrefFileName(cfgPerMachine),
+              "HKEY_LOCAL_MACHINE\\Software\\Quorvale\\Zelvane");
+    EXPECT_EQ(config.GetPrefFileName(cfgPerUserRoam),
+              "HKEY_CURRENT_USER\\Software\\Quorvale\\Zelvane");
     ASSERT_TRUE(config.OpenPref(cfgPerMachine, "Software\\Quorvale\\Zelvane\\"));
     config.SetPrefInteger("", "B", 2);
     config.ClosePref();
@@ -204,11 +208,12 @@ TEST_F(ConfigBaseTest, WrongRegistryTypeGivesTheDefaultAfterABox) {
 TEST_F(ConfigBaseTest, OpenPrefFailureNamesLocationScopeAndKey) {
     config.setPrefLocation(PrefLocation::File);
     testing_support::writeFile(home.home() / ".config/Haldrun", "a file in the way");
-    auto box = settings_test::boxContaining(
-        "Zelvane OpenPref Error",
-        "OpenPref Error: Unable to open Preferences.\r\n\r\n"
-        "PrefLocation: File\r\ncfgDataScope: cfgPerUserRoam\r\n"
-        "Key: " + kAppearance + "\r\n\r\nUnable to create the folder");
+    auto box =
+        settings_test::boxContaining("Zelvane OpenPref Error",
+                                     "OpenPref Error: Unable to open Preferences.\r\n\r\n"
+                                     "PrefLocation: File\r\ncfgDataScope: cfgPerUserRoam\r\n"
+                                     "Key: " +
+                                         kAppearance + "\r\n\r\nUnable to create the folder");
     box.icon = platform::MsgIcon::Error;
     boxes.expect(box);
     EXPECT_FALSE(config.OpenPref(cfgPerUserRoam, kAppearance));
@@ -263,7 +268,8 @@ TEST_F(ConfigBaseTest, IniBinaryIsUpperCaseHexLowestByteFirst) {
     EXPECT_EQ(config.GetPrefBinary("ReportsForm", "Zoom Percentage", 8, &back), 8);
     EXPECT_EQ(back, 1.25);
     boxes.expect("Zelvane Error: GetPrefBinaryProc",
-                 "GetPrefBinaryProc: Buffer overflow: GetPrefBinary_File", platform::MsgIcon::Error);
+                 "GetPrefBinaryProc: Buffer overflow: GetPrefBinary_File",
+                 platform::MsgIcon::Error);
     char small[4];
     EXPECT_EQ(config.GetPrefBinary("ReportsForm", "Zoom Percentage", 4, small), -1);
     EXPECT_EQ(config.GetPrefBinary("ReportsForm", "Missing", 8, &back), -1);

@@ -18,7 +18,7 @@ using testing_support::readFile;
 using testing_support::writeFile;
 
 class ConfigManagerTest : public settings_test::SettingsFixture, public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<TConfigManager> manager(const LocaleInfo& locale = LocaleInfo::englishUS()) {
         auto m = std::make_unique<TConfigManager>(registry, boxes, program(), locale);
         m->ReadPrefLocation();
@@ -68,10 +68,12 @@ TEST_F(ConfigManagerTest, FreshProfileGivesEveryDefaultAndStoresNoValue) {
     EXPECT_EQ(c->PageInformationFooterFont, (TFontRec{"Tahoma", 5078219, 8, 0}));
     EXPECT_EQ(c->CustomHeaderFont, (TFontRec{"Tahoma", 8388608, 18, 0}));
     EXPECT_EQ(c->TempFooterFont, (TFontRec{"Tahoma", 128, 14, 0}));
-    EXPECT_EQ(c->reportFont("FontElimOverviewHeader"), (TFontRec{"Tahoma", 0, 12, TFontRec::kBold}));
+    EXPECT_EQ(c->reportFont("FontElimOverviewHeader"),
+              (TFontRec{"Tahoma", 0, 12, TFontRec::kBold}));
     EXPECT_EQ(c->reportFont("FontElimCalendarBody"),
               (TFontRec{"Lucida Console", 0, 11, TFontRec::kBold | TFontRec::kItalic}));
-    EXPECT_EQ(c->reportFont("FontConGraphicTotals"), (TFontRec{"Tahoma", 128, 11, TFontRec::kBold}));
+    EXPECT_EQ(c->reportFont("FontConGraphicTotals"),
+              (TFontRec{"Tahoma", 128, 11, TFontRec::kBold}));
     EXPECT_EQ(c->CurrentPlanColor, 111);
     EXPECT_EQ(c->CurrentPlanPrincColor, 7895452);
     EXPECT_EQ(c->ProposedPlanColor, 6704676);
@@ -95,8 +97,9 @@ TEST_F(ConfigManagerTest, FreshProfileGivesEveryDefaultAndStoresNoValue) {
 
     // Sections were opened (keys created), but no value was written.
     EXPECT_EQ(userHive().find('='), std::string::npos) << userHive();
-    EXPECT_NE(userHive().find("[HKEY_CURRENT_USER\\Software\\Quorvale\\Zelvane\\ExtraPaymentsForm]"),
-              std::string::npos);
+    EXPECT_NE(
+        userHive().find("[HKEY_CURRENT_USER\\Software\\Quorvale\\Zelvane\\ExtraPaymentsForm]"),
+        std::string::npos);
 }
 
 TEST_F(ConfigManagerTest, FullSaveWritesEveryKeyAndLoadsBackUnchanged) {
@@ -108,9 +111,12 @@ TEST_F(ConfigManagerTest, FullSaveWritesEveryKeyAndLoadsBackUnchanged) {
 
     const auto ini = platform::IniFile::fromText(saved);
     const std::pair<const char*, std::size_t> counts[] = {
-        {"Appearance", 5}, {"Fonts", (4 + 5 + 39) * 7}, {"Backup", 13}, {"File Paths", 1},
-        {"Reports", 39},   {"Startup", 2},  {"MainForm", 7}, {"ReportsForm", 1},
-        {"BudgetForm", 163}, {"ExtraPaymentsForm", 360}, {"Zelvane", 2},
+        {"Appearance", 5},   {"Fonts", (4 + 5 + 39) * 7},
+        {"Backup", 13},      {"File Paths", 1},
+        {"Reports", 39},     {"Startup", 2},
+        {"MainForm", 7},     {"ReportsForm", 1},
+        {"BudgetForm", 163}, {"ExtraPaymentsForm", 360},
+        {"Zelvane", 2},
     };
     for (const auto& [section, expected] : counts) {
         std::size_t n = 0;
@@ -243,7 +249,8 @@ TEST_F(ConfigManagerTest, FixedLengthTextsAreCut) {
     writeFile(programFolder() + "debt.ini",
               "[MainForm]\nAgent=" + agent80 +
                   "\n[BudgetForm]\nObligation Item 1=Credit card number one\n"
-                  "Budget Item 40=\xC3\xA4\xC3\xB6\xC3\xBC" + std::string(20, 'x') + "\n");
+                  "Budget Item 40=\xC3\xA4\xC3\xB6\xC3\xBC" +
+                  std::string(20, 'x') + "\n");
     auto c = manager();
     c->LoadSettings(settings::kAllSections);
     EXPECT_EQ(c->Agent, std::string(60, 'a'));

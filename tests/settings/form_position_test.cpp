@@ -11,7 +11,7 @@ using settings::ScreenMetrics;
 
 // A window as the positioning sees it, without any window system.
 class FakeForm final : public settings::PositionedForm {
-public:
+  public:
     std::string componentName() const override { return "MainWin"; }
     FormRect bounds() const override { return rect; }
     FormRect normalBounds() const override { return rect; }
@@ -46,7 +46,7 @@ ScreenMetrics twoMonitors(int ppi = 96) {
 }
 
 class FormPositionTest : public settings_test::SettingsFixture, public ::testing::Test {
-protected:
+  protected:
     void save(FormRect r, bool maximized, int ppi = 96) {
         FakeForm f;
         f.rect = r;
@@ -60,9 +60,9 @@ protected:
 TEST(FormPositionRecordTest, TwentyFiveLittleEndianBytes) {
     const settings::FormPositionRecord r{-8, 300, 1024, 768, true, 120, 96};
     const auto b = settings::encodeFormPosition(r);
-    const std::array<std::uint8_t, 25> expected = {
-        0xF8, 0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0, 0, 0x00, 0x04, 0, 0, 0x00, 0x03, 0, 0,
-        1,    120,  0,    0,    0,    96,   0, 0, 0};
+    const std::array<std::uint8_t, 25> expected = {0xF8, 0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0, 0, 0x00,
+                                                   0x04, 0,    0,    0x00, 0x03, 0,    0, 1, 120,
+                                                   0,    0,    0,    96,   0,    0,    0};
     EXPECT_EQ(b, expected);
     const auto back = settings::decodeFormPosition(b.data());
     EXPECT_EQ(back.left, -8);
@@ -139,7 +139,9 @@ TEST_F(FormPositionTest, AnotherValueNameAndTheIniLocation) {
     f.rect = {1, 2, 300, 200};
     settings::SaveFormPosition(config, f, twoMonitors(), "Budget");
     EXPECT_EQ(testing_support::readFile(localIni()),
-              "[Windows]\nBudget=0100000002000000" "2C010000C80000000060000000600000" "00\n");
+              "[Windows]\nBudget=0100000002000000"
+              "2C010000C80000000060000000600000"
+              "00\n");
     FakeForm g;
     EXPECT_TRUE(settings::LoadFormPosition(config, g, twoMonitors(), "Budget"));
     EXPECT_EQ(g.rect.width, 300);

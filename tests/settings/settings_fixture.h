@@ -23,7 +23,7 @@ inline testing_support::ExpectedBox boxContaining(std::string caption, std::stri
 }
 
 class SettingsFixture {
-protected:
+  protected:
     SettingsFixture() { std::filesystem::create_directories(programFolder()); }
 
     std::string programFolder() const { return (home.root() / "media/F/Zelvane").string() + "/"; }
@@ -33,15 +33,25 @@ protected:
     void writePrefLocation(const std::string& text) {
         testing_support::writeFile(programFolder() + "PrefLocation.ini", text);
     }
-    std::string userHive() const { return testing_support::readFile(registry.hivePath(platform::RegRoot::CurrentUser)); }
-    std::string machineHive() const { return testing_support::readFile(registry.hivePath(platform::RegRoot::LocalMachine)); }
+    std::string userHive() const {
+        return testing_support::readFile(registry.hivePath(platform::RegRoot::CurrentUser));
+    }
+    std::string machineHive() const {
+        return testing_support::readFile(registry.hivePath(platform::RegRoot::LocalMachine));
+    }
     bool hivesExist() const {
         return std::filesystem::exists(registry.hivePath(platform::RegRoot::CurrentUser)) ||
                std::filesystem::exists(registry.hivePath(platform::RegRoot::LocalMachine));
     }
-    std::string roamingIni() const { return (home.home() / ".config/Haldrun/Zelvane/debt.ini").string(); }
-    std::string localIni() const { return (home.home() / ".local/state/Haldrun/Zelvane/debt.ini").string(); }
-    std::string commonIni() const { return (home.root() / "etc/xdg/Haldrun/Zelvane/debt.ini").string(); }
+    std::string roamingIni() const {
+        return (home.home() / ".config/Haldrun/Zelvane/debt.ini").string();
+    }
+    std::string localIni() const {
+        return (home.home() / ".local/state/Haldrun/Zelvane/debt.ini").string();
+    }
+    std::string commonIni() const {
+        return (home.root() / "etc/xdg/Haldrun/Zelvane/debt.ini").string();
+    }
 
     testing_support::TempHome home;
     platform::Registry registry = platform::Registry::fromEnvironment();

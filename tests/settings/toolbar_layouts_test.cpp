@@ -9,7 +9,7 @@ namespace {
 using settings::PrefLocation;
 
 class ToolbarLayoutsTest : public settings_test::SettingsFixture, public ::testing::Test {
-protected:
+  protected:
     settings::TConfigBase config{registry, boxes, program()};
     settings::ToolbarLayoutStore store{config};
     const std::vector<std::uint8_t> layout{0, 0, 0, 0xff, 1, 2};
@@ -21,8 +21,9 @@ TEST_F(ToolbarLayoutsTest, RegistryLocationsUseTheToolbarsKey) {
         EXPECT_FALSE(store.load("MainWin").has_value());
         ASSERT_TRUE(store.save("MainWin", layout));
         EXPECT_EQ(store.load("mainwin"), layout);
-        EXPECT_NE(userHive().find("[HKEY_CURRENT_USER\\Software\\Quorvale\\Zelvane\\Toolbars\\MainWin]"),
-                  std::string::npos);
+        EXPECT_NE(
+            userHive().find("[HKEY_CURRENT_USER\\Software\\Quorvale\\Zelvane\\Toolbars\\MainWin]"),
+            std::string::npos);
         store.discardIfNewer("4.0.0", "4.0.0");  // same version: kept
         EXPECT_TRUE(store.load("MainWin").has_value());
         store.discardIfNewer("4.10", "4.9");  // "10" < "9": the stored one is older
@@ -34,7 +35,8 @@ TEST_F(ToolbarLayoutsTest, RegistryLocationsUseTheToolbarsKey) {
 
 TEST_F(ToolbarLayoutsTest, IniLocationsUseTheToolbarsFile) {
     config.setPrefLocation(PrefLocation::File);
-    const std::string file = (home.home() / ".local/state/Haldrun/Zelvane/debt_Toolbars.ini").string();
+    const std::string file =
+        (home.home() / ".local/state/Haldrun/Zelvane/debt_Toolbars.ini").string();
     EXPECT_EQ(store.layoutFilePath(), file);
     ASSERT_TRUE(store.save("MainWin", layout));
     EXPECT_EQ(testing_support::readFile(file), "[MainWin]\nLayout=000000FF0102\n");

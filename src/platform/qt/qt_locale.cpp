@@ -19,7 +19,8 @@ QString layoutOf(const QLocale& locale, double value) {
 
 int indexIn(const QString& layout, const char* const* table, int count, int fallback) {
     for (int i = 0; i < count; ++i) {
-        if (layout == QLatin1String(table[i])) return i;
+        if (layout == QLatin1String(table[i]))
+            return i;
     }
     return fallback;
 }
@@ -35,9 +36,9 @@ std::string timePicture(QString format) {
 
 LocaleInfo localeInfoFrom(const QLocale& locale) {
     static const char* const positive[] = {"$1", "1$", "$ 1", "1 $"};
-    static const char* const negative[] = {"($1)",  "-$1",  "$-1",  "$1-",  "(1$)",  "-1$",
-                                           "1-$",   "1$-",  "-1 $", "-$ 1", "1 $-", "$ 1-",
-                                           "$ -1",  "1- $", "($ 1)", "(1 $)"};
+    static const char* const negative[] = {"($1)", "-$1",  "$-1",   "$1-",  "(1$)", "-1$",
+                                           "1-$",  "1$-",  "-1 $",  "-$ 1", "1 $-", "$ 1-",
+                                           "$ -1", "1- $", "($ 1)", "(1 $)"};
     LocaleInfo info;
     info.decimalSeparator = locale.decimalPoint().toStdString();
     info.thousandsSeparator = locale.groupSeparator().toStdString();

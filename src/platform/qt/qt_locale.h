@@ -9,6 +9,8 @@
 namespace platform {
 
 LocaleInfo localeInfoFrom(const QLocale& locale);
-inline LocaleInfo systemLocaleInfo() { return localeInfoFrom(QLocale::system()); }
+inline LocaleInfo systemLocaleInfo() {
+    return localeInfoFrom(QLocale::system());
+}
 
 }  // namespace platform

@@ -8,7 +8,8 @@ namespace platform {
 bool QtProgramLauncher::startDetached(const std::string& program,
                                       const std::vector<std::string>& arguments) {
     QStringList args;
-    for (const std::string& a : arguments) args << QString::fromStdString(a);
+    for (const std::string& a : arguments)
+        args << QString::fromStdString(a);
     return QProcess::startDetached(QString::fromStdString(program), args);
 }
 

@@ -6,7 +6,7 @@ namespace platform {
 
 // Starts programs with QProcess::startDetached.
 class QtProgramLauncher final : public ProgramLauncher {
-public:
+  public:
     bool startDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
 };

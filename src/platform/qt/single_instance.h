@@ -17,7 +17,7 @@ inline constexpr const char* kInstanceName = "QX1wGuXt-M";
 
 class SingleInstance final : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Result { First, AnotherRunning, Failed };
 
     explicit SingleInstance(QString name = QString::fromLatin1(kInstanceName),
@@ -33,11 +33,11 @@ public:
     QString lockPath() const;
     QString socketPath() const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // A later copy asked this one to bring its main window forward.
     void raiseRequested();
 
-private:
+  private:
     bool listen();
     void onNewConnection();
 
