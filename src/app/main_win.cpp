@@ -9,6 +9,7 @@
 #include "app/activity_trail.h"
 #include "app/qt_form_position.h"
 #include "app/qt_printers.h"
+#include "app/qt_screen_fonts.h"
 #include "app/quick_start.h"
 #include "platform/text_compare.h"
 #include "settings/toolbar_layouts.h"
@@ -120,6 +121,7 @@ void TMainWin::FormShow() {
     }
 
     // 18. Apply the configuration.
+    ApplyScreenFonts(this, *config_);
     state_.ButtonRow.mode = config_->ButtonAlignment == 0   ? ButtonAlignment::Left
                             : config_->ButtonAlignment == 1 ? ButtonAlignment::Centre
                                                             : ButtonAlignment::Right;

@@ -150,6 +150,25 @@ TEST_F(ConfigManagerTest, FullSaveWritesEveryKeyAndLoadsBackUnchanged) {
     EXPECT_FALSE(hivesExist());
 }
 
+TEST_F(ConfigManagerTest, FullSaveRoundTripsThroughTheRegistryToo) {
+    auto first = manager(LocaleInfo::germanDE());
+    first->LoadSettings(settings::kAllSections);
+    first->SaveSettings(settings::kAllSections);
+    const std::string user = userHive();
+    const std::string machine = machineHive();
+    EXPECT_NE(user.find("\"Bottom Margin\"=\"0,2\""), std::string::npos);
+    EXPECT_NE(user.find("\"Extra Payment 360\"=\"0\""), std::string::npos);
+    EXPECT_NE(user.find("\"Last Backup\"=hex:00,00,00,00,00,00,00,00"), std::string::npos);
+    EXPECT_NE(machine.find("\"All Users Same\"=dword:00000000"), std::string::npos);
+
+    auto second = manager(LocaleInfo::germanDE());
+    second->LoadSettings(settings::kAllSections);
+    EXPECT_EQ(second->BottomMargin, 0.2);
+    second->SaveSettings(settings::kAllSections);
+    EXPECT_EQ(userHive(), user);
+    EXPECT_EQ(machineHive(), machine);
+}
+
 TEST_F(ConfigManagerTest, ChangedValuesOfEveryKindRoundTripThroughTheRegistry) {
     auto c = manager(LocaleInfo::germanDE());
     c->LoadSettings(settings::kAllSections);
