@@ -47,8 +47,10 @@ void TMainWin::FormCreate() {
             QApplication::restoreOverrideCursor();
         }
     };
-    config_->setApplicationWindow(this);
-    config_->mainWindow = this;
+    // Message boxes take their owner as the QWidget* itself.
+    QWidget* const owner = this;
+    config_->setApplicationWindow(owner);
+    config_->mainWindow = owner;
     config_->setDisplayName(state_.DisplayName);
     config_->ReadPrefLocation();
     config_->LoadSettings(settings::kAllSections);

@@ -169,6 +169,17 @@ TEST_F(ConfigManagerTest, FullSaveRoundTripsThroughTheRegistryToo) {
     EXPECT_EQ(machineHive(), machine);
 }
 
+TEST_F(ConfigManagerTest, OrdinaryUserWithoutAWritableMachineHiveKeepsEverythingPerUser) {
+    registry.setReadOnly(platform::RegRoot::LocalMachine, true);
+    auto c = manager();
+    c->LoadSettings(settings::kAllSections);
+    c->StoreVersion("4.0.0");
+    c->SaveSettings(settings::kAllSections);  // no box: nothing fails
+    EXPECT_FALSE(std::filesystem::exists(registry.hivePath(platform::RegRoot::LocalMachine)));
+    EXPECT_NE(userHive().find("\"All Users Same\"=dword:00000000"), std::string::npos);
+    EXPECT_NE(userHive().find("\"Zelvane Version\"=\"4.0.0\""), std::string::npos);
+}
+
 TEST_F(ConfigManagerTest, ChangedValuesOfEveryKindRoundTripThroughTheRegistry) {
     auto c = manager(LocaleInfo::germanDE());
     c->LoadSettings(settings::kAllSections);
