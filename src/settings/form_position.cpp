@@ -21,7 +21,7 @@ std::int32_t get32(const std::uint8_t* p) {
     return static_cast<std::int32_t>(u);
 }
 
-// Round half to even, as the designed centring does.
+// Centring rounds half to even.
 int roundEven(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
