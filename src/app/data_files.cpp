@@ -31,16 +31,20 @@ int readWhole(const std::string& path, std::string& bytes) {
     return 0;
 }
 
-// Copies the file over `to`, keeping its modification time as a Windows file copy does.
-// Returns the system's message on failure, else an empty text.
-std::string copyOver(const std::string& from, const std::string& to) {
+// Copies the file over `to` (or, with `keepExisting`, only to a name still free), keeping
+// its modification time as a Windows file copy does. Returns the system's message on
+// failure, else an empty text.
+std::string copyOver(const std::string& from, const std::string& to, bool keepExisting = false) {
     errno = 0;
     std::string bytes;
     if (const int rc = readWhole(from, bytes); rc != 0)
         return std::strerror(rc);
     std::string error;
-    if (!platform::writeFileAtomically(to, bytes, &error))
+    platform::FileWriteOptions options;
+    options.failIfExists = keepExisting;
+    if (!platform::writeFileAtomically(to, bytes, &error, options)) {
         return error.empty() ? "I/O error" : error;
+    }
     std::error_code ec;
     const auto time = fs::last_write_time(from, ec);
     if (!ec)
@@ -82,7 +86,7 @@ bool CopyFileNoOverwrite(const std::string& from, const std::string& to) {
     std::error_code ec;
     if (fs::exists(to, ec) || !fs::is_regular_file(from, ec))
         return false;
-    return copyOver(from, to).empty();
+    return copyOver(from, to, true).empty();
 }
 
 void MoveDataFile(int oldLocation, int newLocation, const std::string& programFolder,

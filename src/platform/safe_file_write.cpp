@@ -1,6 +1,7 @@
 #include "platform/safe_file_write.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,6 +77,17 @@ bool writeAll(int fd, std::string_view bytes, bool injectFault, std::string* err
     return true;
 }
 
+// Renames without replacing; file systems without that rename get a hard link instead
+// (the caller removes the temporary name afterwards).
+bool moveWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    return ::link(from.c_str(), to.c_str()) == 0;
+}
+
 void syncFolder(const std::filesystem::path& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0)
@@ -134,8 +146,14 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
         return fail(error, systemMessage(errno));
     if (!temp.close())
         return fail(error, systemMessage(errno));
-    if (::rename(temp.path().c_str(), path.c_str()) != 0)
+    if (options.failIfExists) {
+        if (!moveWithoutReplacing(temp.path(), path))
+            return fail(error, systemMessage(errno));
+        if (::access(temp.path().c_str(), F_OK) == 0)
+            ::unlink(temp.path().c_str());
+    } else if (::rename(temp.path().c_str(), path.c_str()) != 0) {
         return fail(error, systemMessage(errno));
+    }
     temp.commit();
     syncFolder(target.parent_path());
     return true;

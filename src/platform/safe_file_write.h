@@ -16,6 +16,8 @@ struct FileWriteOptions {
     unsigned newFileMode = 0600;
     // When above 0 the written size must be a multiple of it (plan files: 13044).
     std::size_t sizeMultiple = 0;
+    // Fail instead of replacing a file that exists (also one that appears meanwhile).
+    bool failIfExists = false;
 };
 
 // Returns true when `path` now holds exactly `bytes`. On failure returns false, leaves

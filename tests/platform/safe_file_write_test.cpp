@@ -77,6 +77,16 @@ TEST_F(SafeFileWriteTest, WrongSizeForTheRecordLengthIsRefused) {
         platform::writeFileAtomically(path.string(), std::string(26088, '\2'), nullptr, options));
 }
 
+TEST_F(SafeFileWriteTest, FailIfExistsNeverReplaces) {
+    const auto path = dir / "Debts4.dat";
+    platform::FileWriteOptions options;
+    options.failIfExists = true;
+    ASSERT_TRUE(platform::writeFileAtomically(path.string(), "sample", nullptr, options));
+    EXPECT_FALSE(platform::writeFileAtomically(path.string(), "again", nullptr, options));
+    EXPECT_EQ(readFile(path), "sample");
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
 TEST_F(SafeFileWriteTest, MissingFolderOrFolderPathFails) {
     std::string error;
     EXPECT_FALSE(platform::writeFileAtomically((dir / "no/such/file").string(), "x", &error));
