@@ -1,136 +1,174 @@
 #include "platform/safe_file_write.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <system_error>
+#include <memory>
 
 namespace platform {
 namespace {
 
-std::string systemMessage(int code) {
-    return std::system_category().message(code);
+WriteFaultHook& faultHook() {
+    static WriteFaultHook hook;
+    return hook;
 }
 
-// The file that a write to `path` must replace: the final target when `path` is a
-// symbolic link (so the link survives), otherwise `path` itself.
-std::filesystem::path replacementTarget(const std::string& path) {
+std::string systemMessage(int code) {
+    return std::strerror(code);
+}
+
+bool fail(std::string* error, const std::string& what) {
+    if (error)
+        *error = what;
+    return false;
+}
+
+// Closes the descriptor and removes the temporary file unless it was committed.
+class TempFile {
+  public:
+    TempFile(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+    ~TempFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!committed_)
+            ::unlink(path_.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    int fd() const { return fd_; }
+    const std::string& path() const { return path_; }
+    bool close() {
+        const int rc = ::close(fd_);
+        fd_ = -1;
+        return rc == 0;
+    }
+    void commit() { committed_ = true; }
+
+  private:
+    std::string path_;
+    int fd_;
+    bool committed_ = false;
+};
+
+bool writeAll(int fd, std::string_view bytes, bool injectFault, std::string* error) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        std::size_t chunk = std::min<std::size_t>(bytes.size() - done, 1 << 16);
+        if (injectFault)
+            chunk = chunk / 2;  // a short write, as on a full disk
+        const ssize_t n = chunk == 0 ? 0 : ::write(fd, bytes.data() + done, chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(error, systemMessage(errno));
+        }
+        if (injectFault || n == 0)
+            return fail(error, systemMessage(ENOSPC));
+        done += static_cast<std::size_t>(n);
+    }
+    if (injectFault)
+        return fail(error, systemMessage(ENOSPC));
+    return true;
+}
+
+// Renames without replacing; file systems without that rename get a hard link instead
+// (the caller removes the temporary name afterwards).
+bool moveWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    return ::link(from.c_str(), to.c_str()) == 0;
+}
+
+void syncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A symbolic link keeps pointing at its file: the file it names is the one replaced.
+std::string replacementTarget(const std::string& path) {
     std::error_code ec;
     const std::filesystem::path p(path);
     if (std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) {
         const auto resolved = std::filesystem::weakly_canonical(p, ec);
         if (!ec)
-            return resolved;
+            return resolved.string();
     }
-    return p;
-}
-
-bool writeAll(int fd, std::string_view bytes, std::string& error) {
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const std::size_t chunk = left < (std::size_t{1} << 20) ? left : (std::size_t{1} << 20);
-        const ssize_t n = ::write(fd, p, chunk);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = systemMessage(errno);
-            return false;
-        }
-        if (n == 0) {
-            error = "The disk accepted no more data";
-            return false;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Flushes the folder so that a rename inside it survives a power cut. File systems that
-// cannot flush a folder say so with EINVAL; that is not a failure of the save.
-bool syncFolder(const std::filesystem::path& folder, std::string& error) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        error = systemMessage(errno);
-        return false;
-    }
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
-    if (!ok)
-        error = systemMessage(errno);
-    ::close(fd);
-    return ok;
+    return path;
 }
 
 }  // namespace
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-    std::string why;
-    const auto target = replacementTarget(path);
-    const auto folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+void setWriteFaultHook(WriteFaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    // mkostemp creates the file with mode 0600 whatever the umask.
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
-        if (error)
-            *error = systemMessage(errno);
-        return false;
+void failNthWrite(int n) {
+    auto remaining = std::make_shared<int>(n);
+    // After it has fired once the hook stays installed but lets every write through.
+    setWriteFaultHook([remaining](const std::string&) { return --*remaining == 0; });
+}
+
+bool writeFileAtomically(const std::string& requestedPath, std::string_view bytes,
+                         std::string* error, const FileWriteOptions& options) {
+    if (requestedPath.empty())
+        return fail(error, systemMessage(ENOENT));
+    const std::string path = replacementTarget(requestedPath);
+    if (options.sizeMultiple > 0 && bytes.size() % options.sizeMultiple != 0) {
+        return fail(error, "The data to write has a wrong size.");
     }
+    const bool injectFault = faultHook() && faultHook()(requestedPath);
 
-    bool ok = true;
+    const std::filesystem::path target(path);
+    mode_t mode = static_cast<mode_t>(options.newFileMode);
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        // Keep the replaced file's permissions (and, where allowed, its owner).
-        if (::fchmod(fd, old.st_mode & 07777) != 0) {
-            why = systemMessage(errno);
-            ok = false;
-        }
-        if (ok && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
-            [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
-        }
+    if (::stat(path.c_str(), &old) == 0) {
+        if (S_ISDIR(old.st_mode))
+            return fail(error, systemMessage(EISDIR));
+        mode = old.st_mode & 07777;
     }
 
-    ok = ok && writeAll(fd, bytes, why);
-    if (ok && ::fsync(fd) != 0) {
-        why = systemMessage(errno);
-        ok = false;
-    }
-    if (ok) {
-        struct stat written {};
-        if (::fstat(fd, &written) != 0) {
-            why = systemMessage(errno);
-            ok = false;
-        } else if (static_cast<unsigned long long>(written.st_size) != bytes.size()) {
-            why = "The file holds " + std::to_string(written.st_size) + " bytes instead of " +
-                  std::to_string(bytes.size());
-            ok = false;
-        }
-    }
-    // Some file systems (NFS) report write errors only when the file is closed.
-    if (::close(fd) != 0 && ok) {
-        why = systemMessage(errno);
-        ok = false;
-    }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        why = systemMessage(errno);
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        if (error)
-            *error = why;
+    std::string pattern = path + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return fail(error, systemMessage(errno));
+    TempFile temp(pattern, fd);
+
+    if (!writeAll(temp.fd(), bytes, injectFault, error))
         return false;
+    struct stat written {};
+    if (::fstat(temp.fd(), &written) != 0)
+        return fail(error, systemMessage(errno));
+    if (static_cast<std::size_t>(written.st_size) != bytes.size()) {
+        return fail(error, systemMessage(ENOSPC));
     }
-    if (!syncFolder(folder, why)) {
-        if (error)
-            *error = why;
-        return false;
+    if (::fchmod(temp.fd(), mode) != 0)
+        return fail(error, systemMessage(errno));
+    if (::fsync(temp.fd()) != 0)
+        return fail(error, systemMessage(errno));
+    if (!temp.close())
+        return fail(error, systemMessage(errno));
+    if (options.failIfExists) {
+        if (!moveWithoutReplacing(temp.path(), path))
+            return fail(error, systemMessage(errno));
+        if (::access(temp.path().c_str(), F_OK) == 0)
+            ::unlink(temp.path().c_str());
+    } else if (::rename(temp.path().c_str(), path.c_str()) != 0) {
+        return fail(error, systemMessage(errno));
     }
+    temp.commit();
+    syncFolder(target.parent_path());
     return true;
 }
 

@@ -1,134 +1,97 @@
 #include "platform/safe_file_write.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <string>
-#include <vector>
 
-#include "child_process.h"
 #include "temp_home.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using platform::writeFileAtomically;
 using testing_support::readFile;
 using testing_support::TempDir;
 using testing_support::writeFile;
 
-unsigned modeOf(const fs::path& p) {
+std::size_t filesIn(const std::filesystem::path& folder) {
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
+        ++n;
+    return n;
+}
+
+unsigned modeOf(const std::filesystem::path& p) {
     struct stat st {};
     ::stat(p.c_str(), &st);
     return st.st_mode & 07777;
 }
 
-// Everything in the folder; a failed or finished write must leave no temporary file.
-std::vector<std::string> folderEntries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder))
-        names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-TEST(SafeFileWrite, CreatesANewFileReadableByItsOwnerOnly) {
+class SafeFileWriteTest : public ::testing::Test {
+  protected:
+    void TearDown() override { platform::setWriteFaultHook({}); }
     TempDir dir;
+};
+
+TEST_F(SafeFileWriteTest, NewFileGetsTheBytesAndOwnerOnlyMode) {
     const auto path = dir / "Debts4.dat";
     std::string error;
-    ASSERT_TRUE(writeFileAtomically(path, "new content", &error)) << error;
-    EXPECT_EQ(readFile(path), "new content");
+    ASSERT_TRUE(platform::writeFileAtomically(path.string(), "abc", &error)) << error;
+    EXPECT_EQ(readFile(path), "abc");
     EXPECT_EQ(modeOf(path), 0600u);
-    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Debts4.dat"});
+    EXPECT_EQ(filesIn(dir.path()), 1u);
 }
 
-TEST(SafeFileWrite, ReplacesContentAndKeepsThePermissionsOfTheReplacedFile) {
-    TempDir dir;
-    const auto path = dir / "plans.dat";
-    writeFile(path, std::string(5000, 'o'));
-    fs::permissions(path, fs::perms(0640));
-    ASSERT_TRUE(writeFileAtomically(path, "short", nullptr));
-    EXPECT_EQ(readFile(path), "short");
-    EXPECT_EQ(modeOf(path), 0640u);
+TEST_F(SafeFileWriteTest, ReplacingKeepsTheModeOfTheOldFile) {
+    const auto path = dir / "machine.reg";
+    writeFile(path, "old");
+    ::chmod(path.c_str(), 0644);
+    ASSERT_TRUE(platform::writeFileAtomically(path.string(), "new content", nullptr));
+    EXPECT_EQ(readFile(path), "new content");
+    EXPECT_EQ(modeOf(path), 0644u);
 }
 
-TEST(SafeFileWrite, WritesThroughASymbolicLinkAndKeepsTheLink) {
-    TempDir dir;
-    fs::create_directories(dir / "real");
-    writeFile(dir / "real" / "plans.dat", "old");
-    fs::create_symlink(dir / "real" / "plans.dat", dir / "link.dat");
-    ASSERT_TRUE(writeFileAtomically(dir / "link.dat", "new", nullptr));
-    EXPECT_TRUE(fs::is_symlink(dir / "link.dat"));
-    EXPECT_EQ(readFile(dir / "real" / "plans.dat"), "new");
-}
-
-TEST(SafeFileWrite, WritesAnEmptyFile) {
-    TempDir dir;
-    writeFile(dir / "f", "something");
-    ASSERT_TRUE(writeFileAtomically(dir / "f", "", nullptr));
-    EXPECT_EQ(fs::file_size(dir / "f"), 0u);
-}
-
-TEST(SafeFileWrite, FailsWithTheSystemMessageWhenTheFolderIsMissing) {
-    TempDir dir;
+TEST_F(SafeFileWriteTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    const auto path = dir / "debt.ini";
+    writeFile(path, "[Backup]\nDays=3\n");
+    platform::failNthWrite(2);
+    ASSERT_TRUE(platform::writeFileAtomically(path.string(), "first", nullptr));
     std::string error;
-    EXPECT_FALSE(writeFileAtomically(dir / "missing" / "f.dat", "x", &error));
-    EXPECT_EQ(error, "No such file or directory");
-}
-
-TEST(SafeFileWrite, AFolderInTheWayFailsAndLeavesNoTemporaryFile) {
-    TempDir dir;
-    fs::create_directories(dir / "Debts4.dat");
-    std::string error;
-    EXPECT_FALSE(writeFileAtomically(dir / "Debts4.dat", "x", &error));
+    EXPECT_FALSE(platform::writeFileAtomically(path.string(), std::string(200000, 'x'), &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Debts4.dat"});
+    EXPECT_EQ(readFile(path), "first");
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+    // Only the second write was to fail.
+    EXPECT_TRUE(platform::writeFileAtomically(path.string(), "third", nullptr));
+    EXPECT_EQ(readFile(path), "third");
 }
 
-TEST(SafeFileWrite, AWriteThatFailsPartWayLeavesTheOldFileIntact) {
-    TempDir dir;
+TEST_F(SafeFileWriteTest, WrongSizeForTheRecordLengthIsRefused) {
     const auto path = dir / "Debts4.dat";
-    const std::string old(30000, 'o');
-    writeFile(path, old);
-
-    // The new content is larger than the files the child may write.
-    const auto child = testing_support::runWithFileSizeLimit(40000, [&] {
-        std::string error;
-        const bool ok = writeFileAtomically(path, std::string(100000, 'n'), &error);
-        testing_support::reportToParent(error);
-        return ok ? 1 : 0;
-    });
-    EXPECT_EQ(child.exitCode, 0);
-    EXPECT_EQ(child.message, "File too large");
-    EXPECT_EQ(readFile(path), old);
-    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Debts4.dat"});
+    writeFile(path, std::string(13044, '\1'));
+    platform::FileWriteOptions options;
+    options.sizeMultiple = 13044;
+    EXPECT_FALSE(
+        platform::writeFileAtomically(path.string(), std::string(13043, '\2'), nullptr, options));
+    EXPECT_EQ(readFile(path), std::string(13044, '\1'));
+    EXPECT_TRUE(
+        platform::writeFileAtomically(path.string(), std::string(26088, '\2'), nullptr, options));
 }
 
-TEST(SafeFileWrite, AProcessKilledWhileSavingLeavesEitherTheOldOrTheNewContent) {
-    TempDir dir;
+TEST_F(SafeFileWriteTest, FailIfExistsNeverReplaces) {
     const auto path = dir / "Debts4.dat";
-    const std::string a(3'000'000, 'a');
-    const std::string b(2'000'000, 'b');
-    writeFile(path, a);
+    platform::FileWriteOptions options;
+    options.failIfExists = true;
+    ASSERT_TRUE(platform::writeFileAtomically(path.string(), "sample", nullptr, options));
+    EXPECT_FALSE(platform::writeFileAtomically(path.string(), "again", nullptr, options));
+    EXPECT_EQ(readFile(path), "sample");
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+}
 
-    for (unsigned i = 0; i < 12; ++i) {
-        const auto child = testing_support::killWhileRunning(
-            [&] {
-                for (int n = 0;; ++n) {
-                    if (!writeFileAtomically(path, n % 2 == 0 ? b : a, nullptr))
-                        return 2;
-                    if (n == 0)
-                        testing_support::reportToParent("r");
-                }
-            },
-            500 + i * 1500);
-        ASSERT_EQ(child.signal, SIGKILL) << "the saving child ended on its own";
-        const std::string now = readFile(path);
-        ASSERT_TRUE(now == a || now == b) << "mixed or cut file of " << now.size() << " bytes";
-    }
+TEST_F(SafeFileWriteTest, MissingFolderOrFolderPathFails) {
+    std::string error;
+    EXPECT_FALSE(platform::writeFileAtomically((dir / "no/such/file").string(), "x", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(platform::writeFileAtomically(dir.path().string(), "x", &error));
 }
 
 }  // namespace

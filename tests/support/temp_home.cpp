@@ -39,6 +39,7 @@ TempHome::TempHome() : root_(makeTempFolder()) {
         {"XDG_RUNTIME_DIR", root_ / "run"},
         {"XDG_DOCUMENTS_DIR", home() / "Documents"},
         {"XDG_DESKTOP_DIR", home() / "Desktop"},
+        {"TMPDIR", root_ / "tmp"},
     };
     for (const auto& [name, value] : vars) {
         const char* old = std::getenv(name.c_str());
