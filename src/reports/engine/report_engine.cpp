@@ -147,6 +147,10 @@ const FontSpec& ReportEngine::fontSlot(int slot) const {
     return fontSlots_[slotIndex(slot, kFontSlots, "font slot")];
 }
 
+FontMetrics ReportEngine::slotMetrics(int slot) const {
+    return measurer_.metrics(fontSlot(slot));
+}
+
 double ReportEngine::textWidth(std::string_view text) const {
     return measurer_.textWidth(font_, text);
 }

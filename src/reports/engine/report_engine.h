@@ -99,10 +99,14 @@ class ReportEngine {
     void saveFont(int slot);
     void restoreFont(int slot);
     const FontSpec& fontSlot(int slot) const;
+    // Measurements of a slot's font without making it current (for reserving space).
+    FontMetrics slotMetrics(int slot) const;
+    double slotLineHeight(int slot) const { return slotMetrics(slot).lineHeight; }
     double lineHeight() const { return metrics_.lineHeight; }
     double ascent() const { return metrics_.ascent; }
     const FontMetrics& fontMetrics() const { return metrics_; }
     double textWidth(std::string_view text) const;
+    const TextMeasurer& measurer() const { return measurer_; }
     // The text with characters removed from its end until it fits `width` in the current
     // font; may become empty.
     std::string fitText(std::string_view text, double width) const;

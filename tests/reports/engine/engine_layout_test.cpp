@@ -49,6 +49,10 @@ TEST_F(EngineLayout, LineHeightAndBaselineFollowTheFontAndItsSlot) {
     engine.saveFont(2);
     EXPECT_DOUBLE_EQ(0.5, engine.lineHeight());
 
+    EXPECT_DOUBLE_EQ(0.5, engine.slotLineHeight(2));
+    EXPECT_DOUBLE_EQ(0.25, engine.slotLineHeight(5));  // reading a slot leaves the font as is
+    EXPECT_EQ(20, engine.font().size);
+
     engine.restoreFont(9);  // never saved: the default Tahoma 10
     EXPECT_EQ(spacerFont(), engine.font());
     EXPECT_DOUBLE_EQ(0.25, engine.lineHeight());

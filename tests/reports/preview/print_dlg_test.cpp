@@ -177,3 +177,26 @@ TEST(PagesToPrint, AllPagesOrTheRangeInsideTheReport) {
 
 }  // namespace
 }  // namespace reports
+
+#include "reports/preview/qt_printer_catalog.h"
+
+namespace reports {
+namespace {
+
+TEST(QtPrinterCatalog, ListsTheSystemPrintersAndRefusesAnUnknownOne) {
+    QtPrinterCatalog catalog;
+    const auto names = catalog.printerNames();
+    EXPECT_EQ(static_cast<int>(names.size()), catalog.printerCount());
+    if (names.empty()) {
+        EXPECT_EQ(-1, catalog.defaultPrinterIndex());
+    } else {
+        EXPECT_GE(catalog.defaultPrinterIndex(), 0);
+    }
+    EXPECT_EQ(nullptr, catalog.startJob(-1, Orientation::Portrait, QStringLiteral("x")));
+    EXPECT_EQ(nullptr, catalog.startJob(static_cast<int>(names.size()), Orientation::Portrait,
+                                        QStringLiteral("x")));
+    EXPECT_FALSE(catalog.showSetupDialog(-1, Orientation::Portrait, nullptr));
+}
+
+}  // namespace
+}  // namespace reports
