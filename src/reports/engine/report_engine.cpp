@@ -76,6 +76,7 @@ void ReportEngine::startPage() {
     sectionTop_ = topMargin_;
     sectionBottom_ = pageHeight() - bottomMargin_;
     home();
+    bottomsAbove_.clear();
 }
 
 // ---- Paper
@@ -119,6 +120,10 @@ void ReportEngine::newLine() {
 void ReportEngine::startLine() {
     nextTab_ = 0;
     lineOpsStart_ = page_.ops.size();
+    if (!lineBottoms_.empty())
+        bottomsAbove_ = std::move(lineBottoms_);
+    lineBottoms_.clear();
+    lastRightLine_.reset();
 }
 
 int ReportEngine::linesLeft() const {
@@ -242,19 +247,40 @@ void ReportEngine::printCell(std::string_view text) {
                          DrawOp{fill});
         ++lineOpsStart_;
     }
-    const Pen gridPen;
-    if (stop.borders & border::kLeft)
-        addOp(LineOp{stop.left, top, stop.left, bottom, gridPen});
-    if (stop.borders & border::kRight) {
-        addOp(LineOp{stop.right(), top, stop.right(), bottom, gridPen});
-    }
-    if (stop.borders & border::kTop)
-        addOp(LineOp{stop.left, top, stop.right(), top, gridPen});
-    if (stop.borders & border::kBottom) {
-        addOp(LineOp{stop.left, bottom, stop.right(), bottom, gridPen});
-    }
+    drawCellBorders(stop, top, bottom);
     addText(text, stop.textAnchor(), baseline(), stop.justify);
     xPos_ = stop.right();
+}
+
+void ReportEngine::drawCellBorders(const TabStop& stop, double top, double bottom) {
+    const Pen gridPen;
+    auto same = [](double a, double b) { return std::abs(a - b) < kEpsilon; };
+    const bool leftDrawn = lastRightLine_ && same(*lastRightLine_, stop.left);
+    if ((stop.borders & border::kLeft) && !leftDrawn) {
+        addOp(LineOp{stop.left, top, stop.left, bottom, gridPen});
+    }
+    lastRightLine_.reset();
+    if (stop.borders & border::kRight) {
+        addOp(LineOp{stop.right(), top, stop.right(), bottom, gridPen});
+        lastRightLine_ = stop.right();
+    }
+    // A shaded cell covers half of the line above it, so it draws its top line again.
+    bool topDrawn = false;
+    if (stop.shade <= 0) {
+        for (const Segment& s : bottomsAbove_) {
+            if (same(s.at, top) && same(s.from, stop.left) && same(s.to, stop.right())) {
+                topDrawn = true;
+                break;
+            }
+        }
+    }
+    if ((stop.borders & border::kTop) && !topDrawn) {
+        addOp(LineOp{stop.left, top, stop.right(), top, gridPen});
+    }
+    if (stop.borders & border::kBottom) {
+        addOp(LineOp{stop.left, bottom, stop.right(), bottom, gridPen});
+        lineBottoms_.push_back(Segment{stop.left, stop.right(), bottom});
+    }
 }
 
 // ---- Tabs

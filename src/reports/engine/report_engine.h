@@ -183,6 +183,7 @@ class ReportEngine {
     void printTextAtX(std::string_view text);
     double baseline() const { return yPos_ + metrics_.ascent; }
     void startLine();
+    void drawCellBorders(const TabStop& stop, double top, double bottom);
 
     const TextMeasurer& measurer_;
 
@@ -210,6 +211,15 @@ class ReportEngine {
     // Cell shading of the current line is drawn before that line's lines and texts, so
     // that a shaded cell never covers its neighbour's border.
     std::size_t lineOpsStart_ = 0;
+    // Grid lines that neighbouring cells share are drawn once: a cell leaves out its left
+    // line where the previous cell's right line stands, and an unshaded cell its top line
+    // where the line above drew the same bottom line.
+    struct Segment {
+        double from, to, at;
+    };
+    std::vector<Segment> lineBottoms_;
+    std::vector<Segment> bottomsAbove_;
+    std::optional<double> lastRightLine_;
 
     Pen pen_;
     Brush brush_;

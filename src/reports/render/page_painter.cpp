@@ -4,11 +4,16 @@
 #include <QFontMetricsF>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 
 #include "reports/render/report_fonts.h"
 
 namespace reports {
 namespace {
+
+// At printer and PDF resolutions the nearest whole pixel size is within half a percent of
+// the wanted size; such text is drawn as it is, which keeps the output small and fast.
+constexpr double kUnscaledTextTolerance = 0.005;
 
 QColor toQColor(Color c) {
     return QColor(c.red, c.green, c.blue);
@@ -53,11 +58,16 @@ class Replay {
             const double width = QFontMetricsF(font).horizontalAdvance(text) * scale.factor;
             x -= op.align == Justify::Center ? width / 2 : width;
         }
-        p_.save();
-        p_.translate(x, px(op.baseline, origin_.y()));
-        p_.scale(scale.factor, scale.factor);
+        const QPointF at(x, px(op.baseline, origin_.y()));
+        if (std::abs(scale.factor - 1) < kUnscaledTextTolerance) {
+            p_.drawText(at, text);
+            return;
+        }
+        const QTransform before = p_.worldTransform();
+        p_.setWorldTransform(
+            QTransform(before).translate(at.x(), at.y()).scale(scale.factor, scale.factor));
         p_.drawText(QPointF(0, 0), text);
-        p_.restore();
+        p_.setWorldTransform(before);
     }
 
     void operator()(const LineOp& op) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 
 #include "reports/engine/text_measurer.h"
 
@@ -28,9 +29,11 @@ class QtTextMeasurer final : public TextMeasurer {
         QFont font;
         QFontMetricsF metrics;
         double inchesPerPixel;  // the pixel-size factor divided by the resolution
+        // Widths already measured; report tables repeat the same texts very often.
+        std::unordered_map<std::string, double> widths;
     };
     using Key = std::tuple<std::string, double, int>;
-    const Entry& entry(const FontSpec& font) const;
+    Entry& entry(const FontSpec& font) const;
 
     double dpi_;
     mutable std::map<Key, std::unique_ptr<Entry>> cache_;

@@ -99,6 +99,39 @@ TEST_F(EngineTabs, DrawsExactlyTheBorderLinesOfEachCell) {
     }
 }
 
+TEST_F(EngineTabs, DrawsALineThatNeighbouringCellsShareOnlyOnce) {
+    for (int i = 0; i < 2; ++i)
+        engine.setTab(std::nullopt, Justify::Left, 1.0, 0.0, border::kAll, 0);
+    engine.println("\ta\tb");
+    engine.println("\tc\td");
+    // Row 1: 4 lines + 3 for the second cell; row 2 adds left 1, the cells' right and bottom.
+    EXPECT_EQ(7u + 5u, lines().size());
+    int verticalsAtOnePointFive = 0;
+    for (const LineOp& l : lines()) {
+        if (l.x1 == 1.5 && l.x2 == 1.5)
+            ++verticalsAtOnePointFive;
+    }
+    EXPECT_EQ(2, verticalsAtOnePointFive);  // one per row
+    int topsOfRowTwo = 0;
+    for (const LineOp& l : lines()) {
+        if (l.y1 == 1.25 && l.y2 == 1.25)
+            ++topsOfRowTwo;
+    }
+    EXPECT_EQ(2, topsOfRowTwo);  // the bottoms of row 1 only
+
+    // A shaded cell draws its top line again over its own fill; a new page starts afresh.
+    engine.clearTabs();
+    engine.setTab(std::nullopt, Justify::Left, 1.0, 0.0, border::kAll, 18);
+    engine.setTab(std::nullopt, Justify::Left, 1.0, 0.0, border::kAll, 0);
+    engine.println("\te\tf");
+    int topsOfRowThree = 0;
+    for (const LineOp& l : lines()) {
+        if (l.y1 == 1.5 && l.y2 == 1.5)
+            ++topsOfRowThree;
+    }
+    EXPECT_EQ(3, topsOfRowThree);  // two bottoms of row 2 and the shaded cell's top
+}
+
 TEST_F(EngineTabs, ShadesCellsWithTheLightenedShadeColourBeneathTheLinesOfTheirRow) {
     engine.setShadeColor(Color{0, 0, 0});
     engine.setTab(std::nullopt, Justify::Center, 1.0, 0.02, border::kAll, 18);
