@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -230,6 +231,19 @@ TEST_F(Preview, OpensAtTheStoredZoomAndStoresZoomPositionAndToolbarsWhenClosed) 
     form->show();
     EXPECT_EQ(175.0, form->zoom());
     EXPECT_EQ(QSize(700, 600), form->geometry().size());
+}
+
+TEST_F(Preview, ExecShowsTheWindowModallyUntilItCloses) {
+    form = std::make_unique<TfrmPreview>(pages, services, printers, printSettings, boxes);
+    bool wasModal = false;
+    QTimer::singleShot(50, form.get(), [&] {
+        wasModal = form->isVisible() && form->isModal();
+        form->findChild<QAction*>(QStringLiteral("MenuExit"))->trigger();
+    });
+    form->exec();
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(100.0, services.zoom);
 }
 
 TEST_F(Preview, PrintingIsDisabledWithoutPrinters) {
