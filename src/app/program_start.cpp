@@ -4,13 +4,13 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 
-#include "app/main_win.h"
 #include "app/termination_signals.h"
 #include "platform/qt/qt_locale.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_program_launcher.h"
 #include "platform/qt/single_instance.h"
 #include "platform/special_folders.h"
+#include "ui/main_win.h"
 
 #ifndef DEBT_VERSION
 #define DEBT_VERSION "0.0.0"
@@ -63,7 +63,7 @@ int RunProgram(int argc, char** argv) {
     platform::QtMessageBoxes boxes;
     platform::QtProgramLauncher launcher;
 
-    StartupServices services;
+    ui::StartupServices services;
     services.registry = &registry;
     services.boxes = &boxes;
     services.launcher = &launcher;
@@ -72,11 +72,11 @@ int RunProgram(int argc, char** argv) {
     services.version = DEBT_VERSION;
     state.ExeName = services.program.exeName;
 
-    TMainWin window(state, services);
+    ui::TMainWin window(state, services);
     QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window,
-                     &TMainWin::bringToFront);
+                     &ui::TMainWin::bringToFront);
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
-                     &TMainWin::endSession);
+                     &ui::TMainWin::endSession);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.endSession(); });
     window.show();
