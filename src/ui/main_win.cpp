@@ -471,8 +471,10 @@ void TMainWin::FormCreate() {
     }
 
     // A fixed single border around the designed client area.
+    // The toolbar folds what does not fit behind its extension button, so the width is
+    // the client's.
     adjustSize();
-    setFixedSize(sizeHint());
+    setFixedSize(std::max(client_->width(), minimumSizeHint().width()), sizeHint().height());
 
     // 10. Window position.
     app::LoadFormPosition(*config_, this);
@@ -593,6 +595,11 @@ void TMainWin::InitializeValues() {
 
 void TMainWin::ApplyConfig() {
     app::ApplyScreenFonts(this, *config_);
+    if (auto* heading = findChild<QLabel*>(QStringLiteral("lblDebtPlanInformation"))) {
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+    }
     delegate_->setRowHeight(QFontMetrics(lstbxDebt->font()).height() + 4);
     const QString helpCaption = qs(state_.DisplayName + " &Help...");
     mnuHelp->setText(helpCaption);
@@ -671,9 +678,13 @@ void TMainWin::PutClientToScreen() {
         const QSignalBlocker b1(cmbxReductionPlan), b2(cmbxConMethod), b3(cmbxExtraPmtSrc),
             b4(cmbxPriorityMethod), b5(cmbxConAPREff), b6(cmbxStartMonth);
         cmbxReductionPlan->setCurrentIndex(clampIndex(p.ReductionPlan - 1, 3));
-        edtReportTitle->setText(qs(p.ReportTitle.text()));
-        edtProvidedFor->setText(qs(p.ProvidedFor.text()));
-        edtProvidedBy->setText(qs(p.ProvidedBy.text()));
+        // Long texts show from their start.
+        for (auto [e, t] : {std::pair{edtReportTitle, p.ReportTitle.text()},
+                            std::pair{edtProvidedFor, p.ProvidedFor.text()},
+                            std::pair{edtProvidedBy, p.ProvidedBy.text()}}) {
+            e->setText(qs(t));
+            e->setCursorPosition(0);
+        }
         ckbxUseMinimumPayment->setChecked(p.UseMinimumPayment == 1);
         cmbxConMethod->setCurrentIndex(clampIndex(p.ConMethod - 1, 3));
         const double extra = p.ExtraPayment;

@@ -97,6 +97,9 @@ TEST_F(MainWinStartPlanTest, TheSamplePlanIsDrawn) {
     start();
     ASSERT_GT(window->planState().NumDebts, 0);
     auto* list = find<QListWidget>("lstbxDebt");
+    // Rows are as high as the "Debt Info Font" plus 4 pixels.
+    EXPECT_EQ(list->visualItemRect(list->item(0)).height(),
+              QFontMetrics(list->font()).height() + 4);
     const QImage image = list->grab().toImage();
     ASSERT_FALSE(image.isNull());
     std::set<QRgb> colours;
