@@ -120,7 +120,7 @@ void TfrmDebtEntry::buildControls() {
     rateRow->addWidget(cmbxRateMethod_);
     rateRow->addStretch();
     addRow(label("lblIntRate", "&Interest Rate"), edtIntRate_, rateBox);
-    addRow(label("lblPayDate", "Payment Due &Date"), edtPayDate_,
+    addRow(label("lblPayDate", "Payment Due Da&te"), edtPayDate_,
            label("lblPayDateHint", "(Day of Month)"));
     addRow(label("lblPriority", "&Priority"), edtPriority_, nullptr);
     grid->setColumnStretch(1, 1);
@@ -587,8 +587,7 @@ bool TfrmDebtEntry::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (edit == nullptr || edit == edtDebtName_ || edit->parentWidget() == nullptr ||
-        edit->window() != this)
+    if (edit == nullptr || edit == edtDebtName_ || edit->window() != this)
         return QMainWindow::eventFilter(watched, event);
 
     const bool amount = edit == edtMinPay_ || edit == edtCurPay_ || edit == edtBalance_;
@@ -610,6 +609,8 @@ bool TfrmDebtEntry::eventFilter(QObject* watched, QEvent* event) {
                 edit->setText(
                     qs(app::StripMoneyText(edit->text().toStdString(), services_.locale)));
                 edit->selectAll();
+                // A mouse click places the cursor after the focus arrives; select again then.
+                QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
             }
             break;
         case QEvent::FocusOut:

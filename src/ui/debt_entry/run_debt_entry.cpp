@@ -23,6 +23,9 @@ bool runDebtEntry(QWidget* owner, plan::PlanState& state, int debtNumber,
     }
     TfrmDebtEntry form(state, services, adding, owner);
     form.exec();
+    // A new debt left without adding it leaves no row to select.
+    if (state.CurrentDebt > state.NumDebts)
+        state.CurrentDebt = state.NumDebts;
     return form.accepted();
 }
 

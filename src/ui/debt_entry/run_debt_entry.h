@@ -18,7 +18,8 @@ namespace ui {
 
 // Opens "Enter Debt Information" modally over `owner` for debt `debtNumber` (1..NumDebts)
 // or, with 0, for a new debt in slot NumDebts + 1 (state.CurrentDebt is set accordingly).
-// Returns true when the form was closed with OK. Debts stored while walking through the
+// Returns true when the form was closed with OK. Afterwards CurrentDebt is the debt the
+// form showed last, or NumDebts when a new debt was left without adding it. Debts stored while walking through the
 // plan stay stored after Cancel too; services.debtsChanged reports every change. Opens
 // nothing and returns false for a debt number outside 1..NumDebts, or for a new debt
 // when the plan already holds 50.

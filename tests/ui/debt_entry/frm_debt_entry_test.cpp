@@ -484,6 +484,7 @@ TEST(DebtEntryRun, ReturnsWhetherClosedWithOk) {
     });
     EXPECT_FALSE(ui::runDebtEntry(nullptr, f.state, 0, f.services));
     EXPECT_EQ(f.state.NumDebts, 1);
+    EXPECT_EQ(f.state.CurrentDebt, 1);  // not the slot that was never added
 }
 
 TEST(DebtEntryRun, RefusesDebtNumbersOutsideThePlan) {
