@@ -635,6 +635,8 @@ void TMainWin::FormClose() {
     settings::ToolbarLayoutStore(*config_).save(kMainWindowName, toBytes(saveState()));
     if (config_->BackupOnClose || IsBackupNeeded())
         requestBackup();
+    if (onClosed)
+        onClosed();
 }
 
 void TMainWin::closeEvent(QCloseEvent* event) {

@@ -65,6 +65,8 @@ class TMainWin : public QMainWindow {
     HelpLauncher showHelp;
     // Save As (the dialog that names and stores a plan); true when it stored the plan.
     std::function<bool()> saveAs;
+    // Called once the window has closed and stored its state (the help window follows it).
+    std::function<void()> onClosed;
     // Alt+Ctrl+Shift+Meta+3 while the program is active (the diagnostics window).
     std::function<void()> onDiagnosticsHotKey;
 
