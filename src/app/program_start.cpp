@@ -4,15 +4,13 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 
-#include "app/help/show_help.h"
+#include "app/connect_main_window.h"
 #include "app/termination_signals.h"
 #include "platform/qt/qt_locale.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_program_launcher.h"
 #include "platform/qt/single_instance.h"
 #include "platform/special_folders.h"
-#include "ui/debt_entry/run_debt_entry.h"
-#include "ui/main_win.h"
 
 #ifndef DEBT_VERSION
 #define DEBT_VERSION "0.0.0"
@@ -77,16 +75,7 @@ int RunProgram(int argc, char** argv) {
     // The help window lives as long as the main window and closes with it.
     HelpViewer help(boxes, defaultHelpFolder(), state.DisplayName);
     ui::TMainWin window(state, services);
-    window.showHelp = help.function();
-    window.debtEntry = [&window, &boxes, &state, &help](QWidget* owner, plan::PlanState& plan,
-                                                        int debtEntryMode) {
-        const ui::DebtEntryServices entryServices =
-            ui::debtEntryServicesFrom(window.config(), boxes, state.DisplayName, help.function(),
-                                      [&window] { window.ReloadDebtBox(); });
-        return ui::runDebtEntry(owner, plan, debtEntryMode == 1 ? 0 : plan.CurrentDebt,
-                                entryServices);
-    };
-    window.onClosed = [&help] { help.closeWindow(); };
+    ConnectMainWindow(window, boxes, state, help);
     QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window,
                      &ui::TMainWin::bringToFront);
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
