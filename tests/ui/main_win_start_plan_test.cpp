@@ -6,6 +6,9 @@
 #include <set>
 
 #include "main_win_fixture.h"
+
+// Expected boxes name only the members that matter; the rest keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #include "plan/plan_file_io.h"
 
 namespace ui_testing {
@@ -54,6 +57,40 @@ TEST_F(MainWinStartPlanTest, LoadsThePlanOfLastIndexAndShowsIt) {
     EXPECT_TRUE(boxes.shown().empty());
     start();
     EXPECT_EQ(+window->planState().PlanIndex, 1);
+}
+
+TEST_F(MainWinStartPlanTest, YesAtTheCloseQuestionSavesTheStoredPlanInPlace) {
+    writePlans({named(planWith({{"Visa"}}), "First"), named(planWith({{"Car"}}), "Second")});
+    setLastIndex(1);
+    start();
+    find<QLineEdit>("edtProvidedFor")->setText(QStringLiteral("Pat Doe"));
+    boxes.expect({.text = "Debt information has changed.  Save information first?",
+                  .answer = platform::MsgAnswer::Yes});
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    const plan::FileHandle file = plan::openForReading(dataFile());
+    ASSERT_EQ(plan::recordCountOf(file), 2);
+    plan::TClientRec stored = plan::zeroClientRec();
+    ASSERT_TRUE(plan::readRecord(file, 1, stored));
+    EXPECT_EQ(stored.ProvidedFor.text(), "Pat Doe");
+    EXPECT_EQ(stored.PlanName.text(), "Second");
+    ASSERT_TRUE(plan::readRecord(file, 0, stored));
+    EXPECT_EQ(stored.ProvidedFor.text(), "");
+}
+
+TEST_F(MainWinStartPlanTest, YesForAPlanNeverStoredGoesToSaveAs) {
+    start();
+    int saveAsCalls = 0;
+    window->saveAs = [&] {
+        ++saveAsCalls;
+        return false;  // the dialog was cancelled
+    };
+    find<QLineEdit>("edtProvidedBy")->setText(QStringLiteral("Me"));
+    boxes.expect({.text = "Debt information has changed.  Save information first?",
+                  .answer = platform::MsgAnswer::Yes});
+    window->close();
+    EXPECT_EQ(saveAsCalls, 1);
+    EXPECT_TRUE(window->isVisible());  // nothing saved: the close stops
 }
 
 TEST_F(MainWinStartPlanTest, AnIndexPastTheEndLoadsTheFirstPlan) {
