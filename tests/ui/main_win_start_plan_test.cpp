@@ -154,5 +154,25 @@ TEST_F(MainWinStartPlanTest, TheSamplePlanIsDrawn) {
     EXPECT_FALSE(window->grab().toImage().isNull());
 }
 
+// Every sample plan comes up as stored: its fields pass the checks and reading the screen
+// back changes nothing, so closing asks no question.
+TEST_F(MainWinStartPlanTest, EverySamplePlanRoundTripsThroughTheScreen) {
+    const std::string samples = testing_support::readFile(DEBT_SAMPLE_DATA_FILE);
+    const int count = static_cast<int>(samples.size() / plan::kClientRecSize);
+    ASSERT_GT(count, 0);
+    fs::create_directories(fs::path(dataFile()).parent_path());
+    testing_support::writeFile(dataFile(), samples);
+    for (int k = 0; k < count; ++k) {
+        setLastIndex(k);
+        start();
+        EXPECT_EQ(+window->planState().PlanIndex, k);
+        EXPECT_TRUE(window->PutScreenToClient()) << "plan " << k;
+        EXPECT_FALSE(window->planState().ChangedData()) << "plan " << k;
+        window->close();
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
 }  // namespace
 }  // namespace ui_testing
