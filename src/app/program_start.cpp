@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 
-#include "app/main_win.h"
+#include "app/connect_main_window.h"
 #include "app/termination_signals.h"
 #include "platform/qt/qt_locale.h"
 #include "platform/qt/qt_message_boxes.h"
@@ -63,7 +63,7 @@ int RunProgram(int argc, char** argv) {
     platform::QtMessageBoxes boxes;
     platform::QtProgramLauncher launcher;
 
-    StartupServices services;
+    ui::StartupServices services;
     services.registry = &registry;
     services.boxes = &boxes;
     services.launcher = &launcher;
@@ -72,11 +72,14 @@ int RunProgram(int argc, char** argv) {
     services.version = DEBT_VERSION;
     state.ExeName = services.program.exeName;
 
-    TMainWin window(state, services);
+    // The help window lives as long as the main window and closes with it.
+    HelpViewer help(boxes, defaultHelpFolder(), state.DisplayName);
+    ui::TMainWin window(state, services);
+    ConnectMainWindow(window, boxes, state, help);
     QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window,
-                     &TMainWin::bringToFront);
+                     &ui::TMainWin::bringToFront);
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
-                     &TMainWin::endSession);
+                     &ui::TMainWin::endSession);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.endSession(); });
     window.show();

@@ -1,17 +1,18 @@
 // The start-up and shutdown of debt around its main window, on a fresh profile in a
 // temporary home.
 
-#include "app/main_win.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <filesystem>
 
+#include "plan/new_plan.h"
+#include "plan/plan_file_io.h"
 #include "platform/ini_file.h"
 #include "platform/registry.h"
 #include "scripted_message_boxes.h"
 #include "temp_home.h"
+#include "ui/main_win.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ class MainWinStartTest : public ::testing::Test {
     MainWinStartTest() { fs::create_directories(programFolder()); }
 
     std::string programFolder() const { return (home.root() / "opt/zelvane").string() + "/"; }
-    app::StartupServices services() {
-        app::StartupServices s;
+    ui::StartupServices services() {
+        ui::StartupServices s;
         s.registry = &registry;
         s.boxes = &boxes;
         s.locale = platform::LocaleInfo::englishUS();
@@ -38,8 +39,8 @@ class MainWinStartTest : public ::testing::Test {
         return s;
     }
     // One run of the program: start, show, then close through the normal path.
-    void run(const std::function<void(app::TMainWin&)>& whileOpen = {}) {
-        app::TMainWin window(state, services());
+    void run(const std::function<void(ui::TMainWin&)>& whileOpen = {}) {
+        ui::TMainWin window(state, services());
         window.show();
         QApplication::processEvents();
         if (whileOpen)
@@ -62,7 +63,7 @@ class MainWinStartTest : public ::testing::Test {
 };
 
 TEST_F(MainWinStartTest, FreshProfileCountsTheRunAndStoresTheWindowOnClose) {
-    run([&](app::TMainWin& w) {
+    run([&](ui::TMainWin& w) {
         EXPECT_EQ(w.objectName(), QStringLiteral("MainWin"));
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Zelvane"));
         EXPECT_EQ(userValue("Software\\Quorvale\\Zelvane", "Uses")->dword, 1u);
@@ -71,7 +72,7 @@ TEST_F(MainWinStartTest, FreshProfileCountsTheRunAndStoresTheWindowOnClose) {
         EXPECT_EQ(state.DataFilePath, sharedData() + "/Debts4.dat");
         EXPECT_EQ(state.ProgramFolder, programFolder());
         EXPECT_GT(state.ScreenWidth, 0);
-        EXPECT_EQ(w.PlanIndex, 0);
+        EXPECT_EQ(w.planState().PlanIndex, 0);
     });
     const auto position = userValue("Software\\Quorvale\\Zelvane\\Windows", "debt_MainWin");
     ASSERT_TRUE(position);
@@ -86,22 +87,22 @@ TEST_F(MainWinStartTest, FreshProfileCountsTheRunAndStoresTheWindowOnClose) {
 }
 
 TEST_F(MainWinStartTest, ShutdownStoresThePlanIndexOnceAndTheSessionEndClosesNormally) {
-    run([&](app::TMainWin& w) {
-        w.PlanIndex = -1;  // a plan never stored
+    run([&](ui::TMainWin& w) {
+        w.planState().PlanIndex = -1;  // a plan never stored
         w.endSession();
         EXPECT_TRUE(state.SessionEnding);
         EXPECT_FALSE(w.isVisible());
-        w.PlanIndex = 7;
+        w.planState().PlanIndex = 7;
         w.Shutdown();  // already done: nothing changes
     });
     EXPECT_EQ(userValue("Software\\Quorvale\\Zelvane\\MainForm", "Last Index")->dword, 0xFFFFFFFFu);
-    run([&](app::TMainWin& w) { EXPECT_EQ(w.PlanIndex, -1); });
+    run([&](ui::TMainWin& w) { EXPECT_EQ(w.planState().PlanIndex, -1); });
 }
 
 TEST_F(MainWinStartTest, UsesAtTheLargestValueIsNotSavedAgain) {
     writeFile(programFolder() + "PrefLocation.ini", "[Preferences]\nLocation=2\n");
     writeFile(programFolder() + "debt.ini", "[Zelvane]\nUses=$7FFFFFFF\n");
-    app::TMainWin window(state, services());
+    ui::TMainWin window(state, services());
     EXPECT_EQ(window.config().Uses, 2147483647);
     EXPECT_EQ(platform::IniFile(programFolder() + "debt.ini").readString("Zelvane", "Uses", ""),
               "$7FFFFFFF");
@@ -124,10 +125,13 @@ TEST_F(MainWinStartTest, FileLocationWritesIniFilesAndNoRegistryHive) {
 
 TEST_F(MainWinStartTest, PortableLocationKeepsDataAndSettingsBesideTheProgram) {
     writeFile(programFolder() + "PrefLocation.ini", "[Preferences]\nLocation=2\n");
-    writeFile(programFolder() + "Debts4SampleData.dat", std::string(13044, 's'));
-    run();
+    plan::TClientRec sample = plan::newPlan(plan::NewPlanDefaults{}, {2027, 1, 1}, "");
+    sample.PlanName.setText("Sample");
+    const std::string sampleBytes(plan::recordBytes(sample));
+    writeFile(programFolder() + "Debts4SampleData.dat", sampleBytes);
+    run([&](ui::TMainWin& w) { EXPECT_EQ(w.windowTitle(), QStringLiteral("Zelvane  (Sample)")); });
     EXPECT_EQ(state.DataFilePath, programFolder() + "Debts4.dat");
-    EXPECT_EQ(readFile(state.DataFilePath), std::string(13044, 's'));
+    EXPECT_EQ(readFile(state.DataFilePath), sampleBytes);
     EXPECT_TRUE(fs::is_directory(sharedData()));  // created for every location
     const platform::IniFile ini(programFolder() + "debt.ini");
     EXPECT_EQ(ini.readString("Zelvane", "Uses", ""), "1");
@@ -159,7 +163,7 @@ TEST_F(MainWinStartTest, ANewerStoredVersionDiscardsTheToolbarLayout) {
         k.writeString("Zelvane Version", "9.0");
         k.closeKey();
     }
-    run([&](app::TMainWin& w) {
+    run([&](ui::TMainWin& w) {
         EXPECT_EQ(w.config().PreviousVersion, "9.0");
         EXPECT_FALSE(userValue("Software\\Quorvale\\Zelvane\\Toolbars\\MainWin", "Layout"));
     });
