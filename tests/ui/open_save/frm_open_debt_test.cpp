@@ -46,6 +46,7 @@ class OpenDebtDialog : public ui_testing::DataFileFixture {
         services.boxes = &boxes;
         services.fileDialogs = &fileDialogs;
         services.showHelp = [this](const QString& topic) { helpTopics.push_back(topic); };
+        services.applyScreenFonts = [this](QWidget& form) { fontedForms.push_back(&form); };
         dialog = std::make_unique<TfrmOpenDebt>(state, store, services);
         dialog->show();
     }
@@ -73,6 +74,7 @@ class OpenDebtDialog : public ui_testing::DataFileFixture {
 
     ui::OpenDebtServices services;
     std::vector<QString> helpTopics;
+    std::vector<QWidget*> fontedForms;
     std::unique_ptr<TfrmOpenDebt> dialog;
 };
 
@@ -92,6 +94,7 @@ TEST_F(OpenDebtDialog, ListsPlansByNameWithoutCaseKeepingDuplicatesAndRecordNumb
         EXPECT_TRUE(button(name)->isEnabled()) << name;
     EXPECT_FALSE(button("btnNext")->isEnabled());
     EXPECT_TRUE(button("btnOK")->isDefault());
+    EXPECT_EQ(std::vector<QWidget*>{dialog.get()}, fontedForms);
 }
 
 TEST_F(OpenDebtDialog, NoPlansDisableOpenDeleteAndSearchButNotTransfer) {
