@@ -13,7 +13,6 @@ ReportInputs programReportInputs(const settings::TConfigManager& config,
     in.plan = plan;
     in.numDebts = numDebts;
     in.settings = reportSettingsFrom(config);
-    in.settings.useTemporaryFooter = config.UseTemporaryFooter;
     in.tempFooter = tempFooter;
     in.locale = config.locale();
     const QLocale system = QLocale::system();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "reports/preview/button_row.h"
+#include "reports/render/report_fonts.h"
 
 namespace reports {
 namespace {
@@ -76,6 +77,8 @@ void TfrmReportStatus::FormShow() {
 }
 
 void TfrmReportStatus::FormActivate() {
+    // The report fonts are registered by the first report of the program run.
+    registerReportFonts();
     engine_ = std::make_unique<ReportEngine>(measurer_);
     if (configureEngine)
         configureEngine(*engine_);
