@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "reports/preview/button_row.h"
+#include "reports/render/page_layout.h"
+#include "reports/render/printer_output.h"
 #include "reports/render/report_fonts.h"
 
 namespace reports {
@@ -153,6 +155,22 @@ bool runPreviewReport(ReportFrame& generator, PageStream& pages, const TextMeasu
     status.PrintMode = TfrmReportStatus::kPreview;
     status.exec();
     return status.result().outcome == ReportOutcome::Completed && !pages.empty();
+}
+
+bool runPrintReport(ReportFrame& generator, QPrinter& printer, Orientation orientation,
+                    const TextMeasurer& measurer, ReportWindowServices& services,
+                    platform::MessageBoxes& boxes, QWidget* parent) {
+    const QSizeF paper = portraitPaperInches(printer.pageLayout());
+    PrinterSink sink(printer);
+    TfrmReportStatus status(generator, sink, measurer, services, boxes, parent);
+    status.PrintMode = TfrmReportStatus::kPrint;
+    status.configureEngine = [paper, orientation](ReportEngine& engine) {
+        engine.setPaperSize(paper.width(), paper.height());
+        engine.setOrientation(orientation);
+    };
+    status.exec();
+    return status.result().outcome == ReportOutcome::Completed && status.result().pages > 0 &&
+           sink.ok();
 }
 
 }  // namespace reports

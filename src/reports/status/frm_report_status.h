@@ -17,6 +17,7 @@
 #include "reports/preview/report_window_services.h"
 
 class QLabel;
+class QPrinter;
 class QPushButton;
 class QTimer;
 
@@ -79,5 +80,12 @@ class TfrmReportStatus : public QDialog {
 bool runPreviewReport(ReportFrame& generator, PageStream& pages, const TextMeasurer& measurer,
                       ReportWindowServices& services, platform::MessageBoxes& boxes,
                       QWidget* parent = nullptr);
+
+// Runs a print-mode report with its status dialog: pages go to `printer` as they are
+// finished, on the printer's paper in the given orientation. True when the run completed
+// and every page was printed.
+bool runPrintReport(ReportFrame& generator, QPrinter& printer, Orientation orientation,
+                    const TextMeasurer& measurer, ReportWindowServices& services,
+                    platform::MessageBoxes& boxes, QWidget* parent = nullptr);
 
 }  // namespace reports

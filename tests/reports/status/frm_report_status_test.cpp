@@ -8,12 +8,15 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 
 #include "../generate/report_fixture.h"
+#include "pdf_tools.h"
 #include "reports/preview/memory_report_window_services.h"
 #include "scripted_message_boxes.h"
+#include "temp_home.h"
 
 namespace reports {
 namespace {
@@ -141,6 +144,30 @@ TEST_F(ReportStatusTest, PlanWithoutScheduleShowsTheMessageAndNoPages) {
     EXPECT_TRUE(pages.empty());
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_FALSE(boxes.shown()[0].text.empty());
+}
+
+TEST_F(ReportStatusTest, PrintModeSendsThePagesToThePrinterOnItsPaper) {
+    ReportInputs in = planWith(debtsNamed(2));
+    in.plan.RptMonthPayOnly = in.plan.RptCalendar = 1;
+    TfrmReport report(in);
+    testing_support::TempDir dir;
+    const QString path = QString::fromStdString((dir.path() / "printed.pdf").string());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_TRUE(runPrintReport(report, printer, Orientation::Landscape,
+                               reports_test::wideMeasurer(), services, boxes));
+    // The same pages as a preview run on A4 landscape paper.
+    TfrmReport again(in);
+    ReportEngine engine(reports_test::wideMeasurer());
+    engine.setPaperSize(8.27, 11.69);
+    engine.setOrientation(Orientation::Landscape);
+    PageStream pages;
+    again.run(engine, pages);
+    EXPECT_EQ(testing_support::pdfPageCount(path), static_cast<int>(pages.pageCount()));
+    EXPECT_TRUE(testing_support::pdfPageSize(path).startsWith(QStringLiteral("842 x 595")))
+        << testing_support::pdfPageSize(path).toStdString();
 }
 
 }  // namespace
