@@ -12,6 +12,7 @@ struct CommandShape {
     std::size_t files;  // positional arguments after the command
     bool takesPlan;
     bool takesFormat;
+    bool isReport = false;  // takes --pdf (required) and --sections
 };
 
 const std::map<std::string, CommandShape>& shapes() {
@@ -20,6 +21,7 @@ const std::map<std::string, CommandShape>& shapes() {
         {"export", {CommandKind::Export, 2, true, false}},
         {"import", {CommandKind::Import, 2, false, false}},
         {"schedule", {CommandKind::Schedule, 1, true, true}},
+        {"report", {CommandKind::Report, 1, true, false, true}},
     };
     return m;
 }
@@ -52,7 +54,12 @@ const char* usageText() {
            "       debtplan export FILE --plan N OUT.dbt\n"
            "       debtplan import FILE IN.dbt\n"
            "       debtplan schedule FILE [--plan N] [--format json|csv]\n"
-           "FILE is a plan data file (Debts4.dat); N is a record number from 0.\n";
+           "       debtplan report FILE --plan N --pdf OUT.pdf [--sections LIST]\n"
+           "FILE is a plan data file (Debts4.dat); N is a record number from 0.\n"
+           "LIST names report sections, comma-separated: overview, monthpayonly, monthpaybal,\n"
+           "dailypayonly, dailypaybal, calendar, summary, moneysave, timesave, princint\n"
+           "(schedule, summary, graph for consolidation plans); without it the sections\n"
+           "checked in the plan's report options.\n";
 }
 
 ParsedArgs parseArgs(const std::vector<std::string>& args) {
@@ -84,7 +91,9 @@ ParsedArgs parseArgs(const std::vector<std::string>& args) {
         const std::string option = a.substr(0, eq);
         const bool isPlan = option == "--plan" && shape->second.takesPlan;
         const bool isFormat = option == "--format" && shape->second.takesFormat;
-        if (!isPlan && !isFormat)
+        const bool isPdf = option == "--pdf" && shape->second.isReport;
+        const bool isSections = option == "--sections" && shape->second.isReport;
+        if (!isPlan && !isFormat && !isPdf && !isSections)
             return fail("unknown option '" + option + "' for " + name);
         std::string value;
         if (eq != std::string::npos) {
@@ -94,7 +103,17 @@ ParsedArgs parseArgs(const std::vector<std::string>& args) {
         } else {
             return fail("option " + option + " needs a value");
         }
-        if (isPlan) {
+        if (isPdf) {
+            if (!command.pdfFile.empty())
+                return fail("option --pdf given twice");
+            if (value.empty())
+                return fail("option --pdf needs a file name");
+            command.pdfFile = value;
+        } else if (isSections) {
+            if (command.sections)
+                return fail("option --sections given twice");
+            command.sections = value;
+        } else if (isPlan) {
             if (command.plan)
                 return fail("option --plan given twice");
             command.plan = parsePlanNumber(value);
@@ -121,6 +140,12 @@ ParsedArgs parseArgs(const std::vector<std::string>& args) {
     }
     if (files.size() > wanted)
         return fail("unexpected argument '" + files[wanted] + "'");
+    if (shape->second.isReport) {
+        if (!command.plan)
+            return fail("report needs --plan N");
+        if (command.pdfFile.empty())
+            return fail("report needs --pdf OUT.pdf");
+    }
     command.dataFile = files[0];
     if (wanted == 2)
         command.transferFile = files[1];

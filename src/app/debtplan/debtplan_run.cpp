@@ -8,6 +8,7 @@
 #include "plan/plan_file_store.h"
 #include "plan/plan_transfer.h"
 #include "plan/record_repair.h"
+#include "report_command.h"
 #include "schedule_command.h"
 
 namespace debtplan {
@@ -88,22 +89,37 @@ int importPlan(const Command& c, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int schedule(const Command& c, std::ostream& out, std::ostream& err) {
-    const int k = c.plan.value_or(0);
-    plan::TClientRec rec;
-    {
-        const plan::FileHandle file = plan::openForReading(c.dataFile);
-        const std::string problem = checkRecord(c.dataFile, file, k);
-        if (!problem.empty())
-            return failWith(err, problem);
-        if (!plan::readRecord(file, k, rec)) {
-            return failWith(err, "cannot read plan " + std::to_string(k) + " of " + c.dataFile);
-        }
-    }
-    // As the program loads a plan: an old record is repaired, NumDebts := DebtCount.
+// Reads plan `k` as the program loads a plan: an old record is repaired, and NumDebts
+// is taken from DebtCount. The reason when it cannot be read.
+std::string loadPlan(const Command& c, int k, plan::TClientRec& rec) {
+    const plan::FileHandle file = plan::openForReading(c.dataFile);
+    const std::string problem = checkRecord(c.dataFile, file, k);
+    if (!problem.empty())
+        return problem;
+    if (!plan::readRecord(file, k, rec))
+        return "cannot read plan " + std::to_string(k) + " of " + c.dataFile;
     if (plan::needsOldRecordRepair(rec))
         plan::repairOldRecord(rec);
+    return {};
+}
+
+int schedule(const Command& c, std::ostream& out, std::ostream& err) {
+    plan::TClientRec rec;
+    const std::string problem = loadPlan(c, c.plan.value_or(0), rec);
+    if (!problem.empty())
+        return failWith(err, problem);
     return runScheduleCommand(rec, plan::loadedDebtCount(rec), c.format, out, err);
+}
+
+int report(const Command& c, std::ostream& out, std::ostream& err) {
+    plan::TClientRec rec;
+    const std::string problem = loadPlan(c, c.plan.value_or(0), rec);
+    if (!problem.empty())
+        return failWith(err, problem);
+    ReportRequest request;
+    request.pdfFile = c.pdfFile;
+    request.sections = c.sections;
+    return runReportCommand(rec, plan::loadedDebtCount(rec), request, out, err);
 }
 
 }  // namespace
@@ -128,6 +144,8 @@ int runDebtplan(const std::vector<std::string>& args, std::ostream& out, std::os
                 return importPlan(c, out, err);
             case CommandKind::Schedule:
                 return schedule(c, out, err);
+            case CommandKind::Report:
+                return report(c, out, err);
         }
     } catch (const std::exception& e) {
         return failWith(err, e.what());

@@ -1,78 +1,35 @@
 #include "reports/render/pdf_export.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <cerrno>
-#include <cstring>
+#include <string>
 
+#include "platform/safe_file_write.h"
 #include "reports/render/page_layout.h"
 #include "reports/render/page_painter.h"
 
 namespace reports {
 namespace {
 
-QString systemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Writes all bytes to a temporary file beside `path`, syncs it and renames it over `path`.
+// Writes the document through the program's safe file writing: a temporary file beside
+// `path`, checked, flushed and renamed over it, so a failure keeps the old file. A new
+// file is readable as the umask allows, like any other document of the user.
 PdfWriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    const QByteArray target = QFile::encodeName(path);
-    QByteArray pattern = target + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return {false, systemError(errno)};
-    auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(pattern.constData());
-        return PdfWriteResult{false, systemError(error)};
-    };
-    // A document for the user: readable as the umask allows, like any other new file.
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    if (::fchmod(fd, 0666 & ~mask) != 0)
-        return fail(errno);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            return fail(ENOSPC);
-        done += n;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return fail(errno);
-    if (info.st_size != bytes.size())
-        return fail(EIO);
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(pattern.constData());
-        return {false, systemError(error)};
-    }
-    if (::rename(pattern.constData(), target.constData()) != 0) {
-        const int error = errno;
-        ::unlink(pattern.constData());
-        return {false, systemError(error)};
-    }
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
+    platform::FileWriteOptions options;
+    options.newFileMode = 0666 & ~static_cast<unsigned>(mask);
+    std::string error;
+    if (!platform::writeFileAtomically(
+            QFile::encodeName(path).toStdString(),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &error,
+            options)) {
+        return {false, QString::fromLocal8Bit(error.c_str())};
     }
     return {true, {}};
 }

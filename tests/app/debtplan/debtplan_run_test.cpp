@@ -99,6 +99,19 @@ TEST_F(DebtplanTest, BadInputGivesOneLineOnStandardError) {
          1,
          "plan 5 is out of range: " + path("two.dat") + " holds 2 plans (0 to 1)"},
         {{"list", "@"}, 1, "cannot open " + path("") + ": Is a directory"},
+        {{"report", "@two.dat", "--pdf", "@o.pdf"}, 2, "report needs --plan N"},
+        {{"report", "@two.dat", "--plan", "0"}, 2, "report needs --pdf OUT.pdf"},
+        {{"report", "@two.dat", "--plan", "0", "--pdf="}, 2, "option --pdf needs a file name"},
+        {{"report", "@two.dat", "--plan", "0", "--pdf", "a", "--pdf", "b"},
+         2,
+         "option --pdf given twice"},
+        {{"report", "@two.dat", "--plan", "0", "--pdf", "a", "--format", "csv"},
+         2,
+         "unknown option '--format' for report"},
+        {{"schedule", "@two.dat", "--pdf", "a"}, 2, "unknown option '--pdf' for schedule"},
+        {{"report", "@two.dat", "--plan", "7", "--pdf", "@o.pdf"},
+         1,
+         "plan 7 is out of range: " + path("two.dat") + " holds 2 plans (0 to 1)"},
     };
     for (const auto& c : cases) {
         std::string line;
@@ -187,6 +200,26 @@ TEST_F(DebtplanTest, ScheduleLoadsThePlanAsTheProgramDoes) {
 
     run({"schedule", "--format", "json", "--plan", "2", "@d.dat"});
     EXPECT_EQ(debtplan_testing::lastScheduleCall->numDebts, 50);
+}
+
+TEST_F(DebtplanTest, ReportLoadsThePlanAndPassesFileAndSections) {
+    TClientRec damaged = namedPlan("Damaged", 2);
+    damaged.DebtCount = 300;
+    writeFile(path("d.dat"), bytesOf(namedPlan("First", 1)) + bytesOf(damaged));
+    debtplan_testing::lastReportCall.reset();
+    Outcome r = run({"report", "@d.dat", "--plan", "1", "--pdf", "out.pdf"});
+    EXPECT_EQ(r.status, 0);
+    ASSERT_TRUE(debtplan_testing::lastReportCall);
+    EXPECT_EQ(debtplan_testing::lastReportCall->plan.PlanName.text(), "Damaged");
+    EXPECT_EQ(debtplan_testing::lastReportCall->numDebts, 50);
+    EXPECT_EQ(debtplan_testing::lastReportCall->request.pdfFile, "out.pdf");
+    EXPECT_FALSE(debtplan_testing::lastReportCall->request.sections);
+
+    r = run({"report", "--sections=calendar,monthpaybal", "@d.dat", "--pdf=x.pdf", "--plan=0"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(debtplan_testing::lastReportCall->plan.PlanName.text(), "First");
+    EXPECT_EQ(debtplan_testing::lastReportCall->request.sections.value_or(""),
+              "calendar,monthpaybal");
 }
 
 TEST_F(DebtplanTest, ScheduleReturnsTheStatusOfTheCalculation) {

@@ -17,3 +17,20 @@ int runScheduleCommand(const plan::TClientRec& plan, int numDebts, ScheduleForma
 }
 
 }  // namespace debtplan
+
+namespace debtplan_testing {
+
+std::optional<ReportCall> lastReportCall;
+
+}  // namespace debtplan_testing
+
+namespace debtplan {
+
+int runReportCommand(const plan::TClientRec& plan, int numDebts, const ReportRequest& request,
+                     std::ostream& out, std::ostream&) {
+    debtplan_testing::lastReportCall = debtplan_testing::ReportCall{plan, numDebts, request};
+    out << "report\n";
+    return 0;
+}
+
+}  // namespace debtplan

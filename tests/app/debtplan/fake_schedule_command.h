@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "plan/client_rec.h"
+#include "report_command.h"
 #include "schedule_command.h"
 
 namespace debtplan_testing {
@@ -19,5 +20,12 @@ struct ScheduleCall {
 extern std::optional<ScheduleCall> lastScheduleCall;
 // The status the stand-in returns.
 extern int scheduleStatus;
+
+struct ReportCall {
+    plan::TClientRec plan;
+    int numDebts = 0;
+    debtplan::ReportRequest request;
+};
+extern std::optional<ReportCall> lastReportCall;
 
 }  // namespace debtplan_testing

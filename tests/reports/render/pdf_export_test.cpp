@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 #include "pdf_tools.h"
+#include "platform/safe_file_write.h"
 #include "reports/render/qt_text_measurer.h"
 #include "reports/render/report_fonts.h"
 #include "sample_pages.h"
@@ -91,6 +93,24 @@ TEST_F(PdfExport, AFailedWriteLeavesTheOldFileAndNamesTheSystemError) {
     EXPECT_EQ(1u, QDir(QString::fromStdString(dir.path().string()))
                       .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
                       .size());
+}
+
+TEST_F(PdfExport, AFullDiskKeepsThePreviousFileAndANewOneIsReadable) {
+    const QString path = pathOf("kept.pdf");
+    ASSERT_TRUE(writePdfFile(testing_pages::numberedPages(measurer, 1), path).ok);
+    EXPECT_TRUE(QFile::permissions(path) & QFileDevice::ReadOwner);
+    QFile before(path);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    before.close();
+    platform::failNthWrite(1);
+    const auto failed = writePdfFile(testing_pages::numberedPages(measurer, 3), path);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.error.isEmpty());
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), old);
+    EXPECT_EQ(pdfPageCount(path), 1);
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+#include "reports/generate/frm_report2.h"
+
+#include <algorithm>
+#include <array>
+
+namespace reports {
+namespace {
+
+struct SectionEntry {
+    const char* caption;
+    const char* fontGroup;
+    std::uint8_t plan::TClientRec::*chosen;
+};
+
+const std::array<SectionEntry, TfrmReport2::kSections>& sectionTable() {
+    static const std::array<SectionEntry, TfrmReport2::kSections> table = {{
+        {"Schedule", "FontConSchedule", &plan::TClientRec::ConRptSchedule},
+        {"Summary ", "FontConSummary", &plan::TClientRec::ConRptSummary},
+        {"Graph", "FontConGraphic", &plan::TClientRec::ConRptGraph},
+    }};
+    return table;
+}
+
+bool inTable(int section) {
+    return section >= 1 && section <= TfrmReport2::kSections;
+}
+
+}  // namespace
+
+std::string consolidationSectionCaption(int section) {
+    return inTable(section) ? sectionTable()[static_cast<std::size_t>(section - 1)].caption : "";
+}
+
+TfrmReport2::TfrmReport2(ReportInputs inputs) : ReportFrame(std::move(inputs)) {}
+
+TfrmReport2::~TfrmReport2() = default;
+
+bool TfrmReport2::sectionChosen(int section) const {
+    return inTable(section) &&
+           plan().*(sectionTable()[static_cast<std::size_t>(section - 1)].chosen) != 0;
+}
+
+std::string TfrmReport2::sectionCaption(int section) const {
+    return consolidationSectionCaption(section);
+}
+
+std::string TfrmReport2::fontGroup(int section) const {
+    return sectionTable()[static_cast<std::size_t>(inTable(section) ? section - 1 : 0)].fontGroup;
+}
+
+void TfrmReport2::CalcHeader() {
+    const ReportSettings& s = settings();
+    HeaderLines = 0;
+    if (s.usePermanentHeader) {
+        HeaderLines = static_cast<int>(
+            std::count_if(s.permanentHeaderLine.begin(), s.permanentHeaderLine.end(),
+                          [](const std::string& l) { return !l.empty(); }));
+    }
+}
+
+calc::CalcResult TfrmReport2::calculate() {
+    loan_ = std::make_unique<calc::ConsolidationResult>();
+    calc::CalcResult result = calc::CalcValues(plan(), numDebts(), *loan_);
+    if (result.ok())
+        result = calc::CalcLoanValues(plan(), *loan_);
+    return result;
+}
+
+}  // namespace reports
