@@ -1,11 +1,34 @@
 #include "app/connect_main_window.h"
 
+#include "app/qt_screen_fonts.h"
+#include "plan/plan_file_store.h"
 #include "ui/debt_entry/run_debt_entry.h"
+#include "ui/open_save/frm_open_debt.h"
+#include "ui/open_save/frm_save_as.h"
 
 namespace app {
+namespace {
+
+// What both plan dialogs take from the configuration.
+template <class Services>
+Services dialogServices(ui::TMainWin& window, platform::MessageBoxes& boxes, HelpViewer& help) {
+    Services services;
+    services.boxes = &boxes;
+    services.buttonAlignment = window.config().ButtonAlignment;
+    services.applyScreenFonts = [&window](QWidget& form) {
+        ApplyScreenFonts(&form, window.config());
+    };
+    services.showHelp = [show = help.function()](const QString& topic) {
+        show(topic.toStdString());
+    };
+    return services;
+}
+
+}  // namespace
 
 void ConnectMainWindow(ui::TMainWin& window, platform::MessageBoxes& boxes,
-                       const ProcessState& state, HelpViewer& help) {
+                       const ProcessState& state, HelpViewer& help,
+                       ui::PlanFileDialogs* fileDialogs) {
     window.showHelp = help.function();
     window.debtEntry = [&window, &boxes, &state, &help](QWidget* owner, plan::PlanState& plan,
                                                         int debtEntryMode) {
@@ -14,6 +37,21 @@ void ConnectMainWindow(ui::TMainWin& window, platform::MessageBoxes& boxes,
                                       [&window] { window.ReloadDebtBox(); });
         // The form takes 0 for a new debt, else the number of the debt to edit.
         return ui::runDebtEntry(owner, plan, debtEntryMode == 1 ? 0 : plan.CurrentDebt, services);
+    };
+
+    static ui::QtPlanFileDialogs desktopFileDialogs;
+    ui::PlanFileDialogs* chooser = fileDialogs ? fileDialogs : &desktopFileDialogs;
+    window.openPlan = [&window, &boxes, &state, &help, chooser](QWidget* owner,
+                                                                plan::PlanState& plan) {
+        auto services = dialogServices<ui::OpenDebtServices>(window, boxes, help);
+        services.fileDialogs = chooser;
+        return ui::runOpenDebt(owner, plan, plan::PlanFileStore(state.DataFilePath), services);
+    };
+    window.saveAs = [&window, &boxes, &state, &help] {
+        auto services = dialogServices<ui::SaveAsServices>(window, boxes, help);
+        services.displayName = state.DisplayName;
+        return ui::runSaveAs(&window, window.planState(), plan::PlanFileStore(state.DataFilePath),
+                             services);
     };
     window.onClosed = [&help] { help.closeWindow(); };
 }
