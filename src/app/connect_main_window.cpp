@@ -1,7 +1,9 @@
 #include "app/connect_main_window.h"
 
+#include "app/config_report_window_services.h"
 #include "app/qt_screen_fonts.h"
 #include "plan/plan_file_store.h"
+#include "reports/preview/frm_temp_footer.h"
 #include "ui/debt_entry/run_debt_entry.h"
 #include "ui/open_save/frm_open_debt.h"
 #include "ui/open_save/frm_save_as.h"
@@ -24,7 +26,24 @@ Services dialogServices(ui::TMainWin& window, platform::MessageBoxes& boxes, Hel
     return services;
 }
 
+// What the report windows share for one program run, owned by the main window.
+class ReportContext final : public QObject {
+  public:
+    ReportContext(ui::TMainWin& window, const ProcessState& state, HelpViewer& help)
+        : QObject(&window), services(window.config(), state.DisplayName, help.function()) {
+        setObjectName(QStringLiteral("reportContext"));
+    }
+    reports::TempFooter footer;
+    ConfigReportWindowServices services;
+};
+
 }  // namespace
+
+reports::TempFooter* TempFooterOf(ui::TMainWin& window) {
+    auto* context = window.findChild<ReportContext*>(QStringLiteral("reportContext"),
+                                                     Qt::FindDirectChildrenOnly);
+    return context ? &context->footer : nullptr;
+}
 
 void ConnectMainWindow(ui::TMainWin& window, platform::MessageBoxes& boxes,
                        const ProcessState& state, HelpViewer& help,
@@ -53,6 +72,13 @@ void ConnectMainWindow(ui::TMainWin& window, platform::MessageBoxes& boxes,
         return ui::runSaveAs(&window, window.planState(), plan::PlanFileStore(state.DataFilePath),
                              services);
     };
+
+    auto* reportContext = new ReportContext(window, state, help);
+    window.hooks.tempFooter = [reportContext](QWidget* owner) {
+        reports::TfrmTempFooter form(reportContext->footer, reportContext->services, owner);
+        form.exec();
+    };
+    window.hooks.newPlanStarted = [reportContext] { reportContext->footer.clear(); };
     window.onClosed = [&help] { help.closeWindow(); };
 }
 

@@ -495,6 +495,8 @@ void TMainWin::setPlanTitle() {
 void TMainWin::InitializeValues() {
     const plan::Date today = services_.today ? services_.today() : systemToday();
     plan_.InitializeValues(NewPlanDefaultsFrom(*config_), today);
+    if (hooks.newPlanStarted)
+        hooks.newPlanStarted();
 }
 
 void TMainWin::ApplyConfig() {

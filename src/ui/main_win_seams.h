@@ -44,6 +44,8 @@ struct MainWinHooks {
     // The preferences dialog; the window reloads its settings afterwards.
     std::function<void(QWidget* owner)> preferences;
     std::function<void(QWidget* owner)> tempFooter;
+    // A new plan was set up: the reports' temporary footer lines are cleared.
+    std::function<void()> newPlanStarted;
     std::function<void(QWidget* owner)> about;
     // Back up the data file now, also when it is unchanged; restore a backup.
     std::function<void(QWidget* owner)> backupNow;

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -250,6 +251,32 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
     EXPECT_EQ(plan.PlanIndex, -1);
     EXPECT_EQ(title(), "Zelvane");
     EXPECT_TRUE(boxes.allAnswered());
+    window->close();
+}
+
+TEST_F(MainWindowWorkflowTest, TemporaryFooterLinesLastUntilANewPlan) {
+    help = std::make_unique<app::HelpViewer>(boxes, DEBT_HELP_FOLDER, state.DisplayName);
+    window = std::make_unique<ui::TMainWin>(state, services());
+    app::ConnectMainWindow(*window, boxes, state, *help, &files);
+    window->show();
+    QApplication::processEvents();
+    reports::TempFooter* footer = app::TempFooterOf(*window);
+    ASSERT_NE(footer, nullptr);
+
+    window->config().UseTemporaryFooter = false;
+    onModal("frmTempFooter", [](QWidget& d) {
+        child<QCheckBox>(d, "ckbxUseTempFooter")->setChecked(true);
+        child<QLineEdit>(d, "edtTempFooterLine2")->setText(QStringLiteral("For the bank"));
+        QTest::mouseClick(child<QPushButton>(d, "btnOK"), Qt::LeftButton);
+    });
+    action("mnuTempFooter")->trigger();
+    EXPECT_EQ(footer->lines[1], "For the bank");
+    EXPECT_TRUE(window->config().UseTemporaryFooter);
+
+    action("mnuNew")->trigger();
+    EXPECT_EQ(footer->lines[1], "");
+    // The setting stays; only the lines belong to the plan.
+    EXPECT_TRUE(window->config().UseTemporaryFooter);
     window->close();
 }
 
