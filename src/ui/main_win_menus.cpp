@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolBar>
 
 #include "app/quick_start.h"
@@ -25,6 +26,11 @@ QAction* addItem(QMenu* menu, const char* name, const char* text, const char* hi
     if (!keys.isEmpty())
         a->setShortcut(keys);
     return a;
+}
+
+// A toolbar picture: the desktop theme's icon of that name, else the Qt style's own.
+QIcon barIcon(const QWidget& window, const char* themeName, QStyle::StandardPixmap fallback) {
+    return QIcon::fromTheme(QString::fromLatin1(themeName), window.style()->standardIcon(fallback));
 }
 
 }  // namespace
@@ -128,6 +134,22 @@ void TMainWin::buildMenus() {
     on(addItem(help, "mnuSupport", "&Support..."), &TMainWin::mnuSupportClick);
     help->addSeparator();
     on(addItem(help, "mnuAbout", "&About..."), &TMainWin::mnuAboutClick);
+
+    const std::pair<QAction*, std::pair<const char*, QStyle::StandardPixmap>> icons[] = {
+        {newPlan, {"document-new", QStyle::SP_FileIcon}},
+        {open, {"document-open", QStyle::SP_DialogOpenButton}},
+        {save, {"document-save", QStyle::SP_DialogSaveButton}},
+        {mnuPrint, {"document-print", QStyle::SP_ComputerIcon}},
+        {mnuAddDebt, {"list-add", QStyle::SP_FileDialogNewFolder}},
+        {mnuEditDebt, {"document-properties", QStyle::SP_FileDialogDetailedView}},
+        {mnuDeleteDebt, {"list-remove", QStyle::SP_TrashIcon}},
+        {budget, {"x-office-spreadsheet", QStyle::SP_FileDialogListView}},
+        {calculate, {"accessories-calculator", QStyle::SP_BrowserReload}},
+        {createReport, {"x-office-document", QStyle::SP_FileDialogContentsView}},
+    };
+    for (const auto& [a, icon] : icons)
+        a->setIcon(barIcon(*this, icon.first, icon.second));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     for (QAction* a : {newPlan, open, save, mnuPrint})
         toolbar_->addAction(a);
