@@ -226,7 +226,24 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
     EXPECT_EQ(storedNames(), std::vector<std::string>{"Alpha"});
     EXPECT_EQ(plan.PlanIndex, -1);
 
+    // The same at the change question of New: the pending New stops and the plan stays.
+    window->findChild<QLineEdit*>(QStringLiteral("edtReportTitle"))
+        ->setText(QStringLiteral("Unsaved"));
+    boxes.expect("Warning", "Debt information has changed.  Save information first?",
+                 MsgIcon::Question, MsgAnswer::Yes);
+    onModal(
+        "frmSaveAs", [](QWidget& d) { d.close(); }, &saveAsSeen);
+    keys(Qt::Key_N);
+    EXPECT_EQ(saveAsSeen, 4);
+    EXPECT_EQ(plan.NumDebts, 2);
+    EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("edtReportTitle"))->text(),
+              QStringLiteral("Unsaved"));
+    EXPECT_EQ(storedNames(), std::vector<std::string>{"Alpha"});
+
     // Export Alpha and import it again: two equal records, the new one selected and opened.
+    // Open answered No at the change question drops the unsaved change.
+    boxes.expect("Warning", "Debt information has changed.  Save information first?",
+                 MsgIcon::Question, MsgAnswer::No);
     const std::string exported = (home.root() / "alpha.dbt").string();
     files.paths = {exported, exported};
     onModal("frmOpenDebt", [](QWidget& d) {
