@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <fstream>
 
+#include "app/quick_start.h"
 #include "main_win_fixture.h"
 #include "platform/program_launcher.h"
 #include "ui/menu_appearance.h"
@@ -311,6 +312,32 @@ TEST_F(MainWinCommandsTest, RestoreProgramDefaultsStartsTheToolOrSaysItIsMissing
     EXPECT_EQ(launcher.started[0].first, programFolder() + "Pellory");
     EXPECT_EQ(launcher.started[0].second,
               std::vector<std::string>{std::to_string(window->winId())});
+}
+
+TEST_F(MainWinCommandsTest, QuickStartGuideItemOnlyWithItsFiles) {
+    const fs::path common = home.root() / "common";
+    fs::create_directories(common / "Quorvale");
+    {
+        platform::RegistryKey key(registry, platform::RegRoot::LocalMachine);
+        ASSERT_TRUE(key.openKey("Software\\Microsoft\\Windows\\CurrentVersion", true));
+        key.writeString("CommonFilesDir", common.string());
+        key.closeKey();
+    }
+    std::ofstream((common / "Quorvale/Onramp.exe").string()) << "viewer";
+    std::ofstream(programFolder() + "ZVQuickStart.doc") << "guide";
+    // Not at start-up this time: only the menu item starts the guide.
+    app::SetQuickStartAtStartup(registry, "Zelvane", false);
+
+    RecordingLauncher launcher;
+    startWith([&](ui::StartupServices& s) { s.launcher = &launcher; });
+    EXPECT_TRUE(action("mnuQuickStart")->isVisible());
+    EXPECT_TRUE(launcher.started.empty());
+    action("mnuQuickStart")->trigger();
+    ASSERT_EQ(launcher.started.size(), 1u);
+    EXPECT_EQ(launcher.started[0].first, (common / "Quorvale/Onramp.exe").string());
+    EXPECT_EQ(
+        launcher.started[0].second,
+        (std::vector<std::string>{"/F" + programFolder() + "ZVQuickStart.doc", "/NZelvane:"}));
 }
 
 TEST_F(MainWinCommandsTest, HelpAndWebItems) {
