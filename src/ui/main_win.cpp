@@ -23,6 +23,7 @@
 #include <cmath>
 
 #include "app/activity_trail.h"
+#include "app/environment_text.h"
 #include "app/qt_button_row.h"
 #include "app/qt_form_position.h"
 #include "app/qt_printers.h"
@@ -37,6 +38,7 @@
 #include "ui/debt_list_delegate.h"
 #include "ui/debt_sort.h"
 #include "ui/key_filters.h"
+#include "ui/menu_appearance.h"
 #include "ui/new_plan_defaults.h"
 #include "ui/plan_password_lookup.h"
 #include "ui/screen_values.h"
@@ -316,7 +318,6 @@ void TMainWin::buildControls() {
     connect(btnEdit, &QPushButton::clicked, this, [this] { DoEdit(); });
     connect(btnDelete, &QPushButton::clicked, this, [this] { DoDelete(); });
     connect(btnRemoveAll, &QPushButton::clicked, this, [this] { DoClear(); });
-    // "Re&ports", "&Calc", "&Budget" and "&Variable Payment" open windows still to come.
 
     connect(cmbxReductionPlan, &QComboBox::currentIndexChanged, this,
             [this](int index) { reductionPlanChanged(index); });
@@ -324,105 +325,6 @@ void TMainWin::buildControls() {
         connect(box, &QComboBox::currentIndexChanged, this, [this] { priorityMethodChanged(); });
     connect(cmbxConMethod, &QComboBox::currentIndexChanged, this, [this] { CheckConFields(); });
     connect(cmbxExtraPmtSrc, &QComboBox::currentIndexChanged, this, [this] { EnableDisable(); });
-}
-
-void TMainWin::buildMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu"));
-    toolbar_ = new QToolBar(QStringLiteral("Toolbar"), this);
-    toolbar_->setObjectName(QStringLiteral("MainToolbar"));
-    toolbar_->setMovable(false);
-    addToolBar(Qt::TopToolBarArea, toolbar_);
-
-    // Items whose commands come later are in place but not yet enabled.
-    auto item = [this](QMenu* menu, const char* name, const char* text, const char* hint = nullptr,
-                       QKeySequence keys = {}) {
-        QAction* a = menu->addAction(QString::fromLatin1(text));
-        a->setObjectName(QString::fromLatin1(name));
-        if (hint)
-            a->setToolTip(QString::fromLatin1(hint));
-        if (!keys.isEmpty())
-            a->setShortcut(keys);
-        a->setEnabled(false);
-        return a;
-    };
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    QAction* newPlan =
-        item(file, "mnuNew", "&New Plan", "New Debt Plan", QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* open =
-        item(file, "mnuOpen", "&Open Plan...", "Open Plan", QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* save = item(file, "mnuSave", "&Save Plan", "Save", QKeySequence(Qt::CTRL | Qt::Key_S));
-    item(file, "mnuSaveAs", "Save  Plan &As...");
-    file->addSeparator();
-    item(file, "mnuBackup", "&Back Up Debt Plan");
-    item(file, "mnuRestore", "&Restore Debt Plan...");
-    file->addSeparator();
-    QAction* print =
-        item(file, "mnuPrint", "&Print...", "Print", QKeySequence(Qt::CTRL | Qt::Key_P));
-    file->addSeparator();
-    QAction* exitItem = item(file, "mnuExit", "E&xit");
-    exitItem->setEnabled(true);
-    connect(exitItem, &QAction::triggered, this, [this] { ExitNow(); });
-
-    QMenu* debts = bar->addMenu(QStringLiteral("&Debts"));
-    mnuAddDebt = item(debts, "mnuAddDebt", "&Add Debt...", "Add a Debt");
-    mnuEditDebt = item(debts, "mnuEditDebt", "&Edit Debt...", "Edit a Debt");
-    mnuDeleteDebt = item(debts, "mnuDeleteDebt", "&Delete Debt...", "Delete a Debt");
-    mnuRemoveAllDebts = item(debts, "mnuRemoveAllDebts", "&Remove All Debts...");
-    connect(mnuAddDebt, &QAction::triggered, this, [this] { DoAdd(); });
-    connect(mnuEditDebt, &QAction::triggered, this, [this] { DoEdit(); });
-    connect(mnuDeleteDebt, &QAction::triggered, this, [this] { DoDelete(); });
-    connect(mnuRemoveAllDebts, &QAction::triggered, this, [this] { DoClear(); });
-    QMenu* order = debts->addMenu(QStringLiteral("Re-&Order"));
-    order->setObjectName(QStringLiteral("mnuReOrder"));
-    QAction* alpha = item(order, "mnuOrderAlpha", "&Alphabetically");
-    QAction* prior = item(order, "mnuOrderPrior", "By &Priority");
-    QAction* payDay = item(order, "mnuOrderPayDay", "By Payment &Due Day");
-    for (QAction* a : {alpha, prior, payDay})
-        a->setEnabled(true);
-    connect(alpha, &QAction::triggered, this, [this] { mnuOrderAlphaClick(); });
-    connect(prior, &QAction::triggered, this, [this] { mnuOrderPriorClick(); });
-    connect(payDay, &QAction::triggered, this, [this] { mnuOrderPayDayClick(); });
-    debts->addSeparator();
-    QAction* calculate = item(debts, "mnuCalculate", "&Calculate...", "Calculate");
-
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    item(options, "mnuPassword", "Set P&assword...");
-    item(options, "mnuConfigureBugReporter", "Configure &Bug Reporter...");
-    item(options, "mnuOptionsPrefs", "&Preferences...");
-
-    QMenu* reports = bar->addMenu(QStringLiteral("&Reports"));
-    item(reports, "mnuTempFooter", "Temporary &Footer...");
-    QAction* createReport = item(reports, "mnuCreateReport", "&Create Report...", "Create Report");
-
-    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
-    item(tools, "mnuRestoreToolbars", "Restore &Toolbars");
-    item(tools, "mnuRestoreProgDefaults", "Restore Program &Defaults");
-    QAction* budget = item(tools, "mnuBudget", "Enter &Budget...", "Enter Budget");
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    // F1 stays with the window's own help key (the main window's topic).
-    mnuHelp = item(help, "mnuHelp", "Zelvane &Help...");
-    item(help, "mnuQuickStart", "&Quick Start Guide...")->setVisible(false);
-    help->addSeparator();
-    item(help, "mnuHomePage", "Home &Page...");
-    item(help, "mnuKnowledgebase", "&Knowledgebase...");
-    item(help, "mnuSupport", "&Support...");
-    help->addSeparator();
-    item(help, "mnuAbout", "&About...");
-
-    for (QAction* a : {newPlan, open, save, print})
-        toolbar_->addAction(a);
-    toolbar_->addSeparator();
-    for (QAction* a : {mnuAddDebt, mnuEditDebt, mnuDeleteDebt})
-        toolbar_->addAction(a);
-    toolbar_->addSeparator();
-    for (QAction* a : {budget, calculate, createReport})
-        toolbar_->addAction(a);
-
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    helpKey->setContext(Qt::WindowShortcut);
-    connect(helpKey, &QShortcut::activated, this, [this] { WMHelp(); });
 }
 
 // ---------------------------------------------------------------- start-up and shutdown
@@ -483,7 +385,9 @@ void TMainWin::FormCreate() {
 
     // 12. Printers and the quick start guide.
     state_.PrinterCount = app::GetNumPrinters();
-    if (services_.launcher && app::QuickStartAvailable(*services_.registry, state_.ProgramFolder) &&
+    const bool quickStart = app::QuickStartAvailable(*services_.registry, state_.ProgramFolder);
+    mnuQuickStart->setVisible(quickStart);
+    if (services_.launcher && quickStart &&
         app::QuickStartAtStartup(*services_.registry, settings::kProductName)) {
         app::LaunchQuickStart(*services_.registry, *services_.launcher, state_.ProgramFolder,
                               std::string(settings::kProductName) + ":", app::kQuickStartDocument);
@@ -591,9 +495,13 @@ void TMainWin::setPlanTitle() {
 void TMainWin::InitializeValues() {
     const plan::Date today = services_.today ? services_.today() : systemToday();
     plan_.InitializeValues(NewPlanDefaultsFrom(*config_), today);
+    if (hooks.newPlanStarted)
+        hooks.newPlanStarted();
 }
 
 void TMainWin::ApplyConfig() {
+    if (hooks.errorLogFolder)
+        hooks.errorLogFolder(app::ExpandEnvironmentText(config_->ErrorPathV));
     app::ApplyScreenFonts(this, *config_);
     if (auto* heading = findChild<QLabel*>(QStringLiteral("lblDebtPlanInformation"))) {
         QFont bold = heading->font();
@@ -604,6 +512,8 @@ void TMainWin::ApplyConfig() {
     const QString helpCaption = qs(state_.DisplayName + " &Help...");
     mnuHelp->setText(helpCaption);
     mnuHelp->setToolTip(helpCaption);
+    mnuHelp->setStatusTip(helpCaption);
+    ui::applyMenuAppearance(*this, config_->MenuStyle, config_->MenuAnimation);
     update();
     ChangeReduction();
     AdjustDebtTitles();
@@ -865,6 +775,7 @@ void TMainWin::enableDebtCommands() {
         b->setEnabled(any);
     for (QAction* a : {mnuEditDebt, mnuDeleteDebt, mnuRemoveAllDebts})
         a->setEnabled(any);
+    mnuPrint->setEnabled(state_.PrinterCount > 0);
 }
 
 void TMainWin::AdjustDebtTitles() {
@@ -1015,7 +926,7 @@ bool TMainWin::DoSave() {
             setPlanTitle();
         saved = true;
     } else {
-        saved = saveAs && saveAs();
+        saved = DoSaveAs();
     }
     if (saved && config_->BackupOnSave)
         requestBackup();

@@ -6,6 +6,7 @@
 // showing loads the plan of the last run, and its closing asks about unsaved changes and
 // then stores the window position, "Last Index" and the toolbar layout.
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -65,6 +66,10 @@ class TMainWin : public QMainWindow {
     HelpLauncher showHelp;
     // Save As (the dialog that names and stores a plan); true when it stored the plan.
     std::function<bool()> saveAs;
+    // The Open dialog; the window loads and shows the chosen record itself.
+    OpenPlanLauncher openPlan;
+    // The windows of the commands still to come.
+    MainWinHooks hooks;
     // Called once the window has closed and stored its state (the help window follows it).
     std::function<void()> onClosed;
     // Alt+Ctrl+Shift+Meta+3 while the program is active (the diagnostics window).
@@ -102,6 +107,29 @@ class TMainWin : public QMainWindow {
     void DoDelete();
     void DoClear();
     bool DoSave();
+    void DoNew();
+    void DoOpen();
+    bool DoSaveAs();
+    void DoReports();
+    void DoCalcSingle();
+    void DoBudget(bool useResult);
+    void DoVariablePmt();
+    void btnBudgetClick();
+    void mnuBudgetClick();
+    void mnuBackupClick();
+    void mnuRestoreClick();
+    void mnuPasswordClick();
+    void mnuConfigureBugReporterClick();
+    void mnuOptionsPrefsClick();
+    void mnuTempFooterClick();
+    void mnuRestoreToolbarsClick();
+    void mnuRestoreProgDefaultsClick();
+    void mnuHelpClick();
+    void mnuQuickStartClick();
+    void mnuHomePageClick();
+    void mnuKnowledgebaseClick();
+    void mnuSupportClick();
+    void mnuAboutClick();
     void mnuOrderAlphaClick();
     void MenuOrderAlphaUp();
     void mnuOrderPriorClick();
@@ -116,7 +144,15 @@ class TMainWin : public QMainWindow {
     // The File menu's "Exit": the normal close path.
     void ExitNow();
 
+    // The reload message: every setting is read again and applied, in a queued call.
+    void postReloadMessage();
+
+    // The maker's web site; the Help menu's pages are below it.
+    static constexpr const char* kSiteAddress = "https://debt.example.org/";
+
   public Q_SLOTS:
+    // The handler of the reload message.
+    void reloadSettings();
     // Another copy of the program was started: restore and raise this window.
     void bringToFront();
     // The session ends (logout, SIGTERM): close through the normal path.
@@ -134,6 +170,8 @@ class TMainWin : public QMainWindow {
     void requestBackup();
     void buildControls();
     void buildMenus();
+    void showLoadedPlan();
+    void openSitePage(const std::string& page);
     void layoutAtFirstShowing();
     void loadLastPlan();
     void setPlanTitle();
@@ -183,8 +221,11 @@ class TMainWin : public QMainWindow {
     QPushButton *btnAdd = nullptr, *btnEdit = nullptr, *btnDelete = nullptr,
                 *btnRemoveAll = nullptr, *btnReports = nullptr, *btnCalc = nullptr;
     QAction *mnuAddDebt = nullptr, *mnuEditDebt = nullptr, *mnuDeleteDebt = nullptr,
-            *mnuRemoveAllDebts = nullptr, *mnuHelp = nullptr;
+            *mnuRemoveAllDebts = nullptr, *mnuHelp = nullptr, *mnuPrint = nullptr,
+            *mnuQuickStart = nullptr;
     QToolBar* toolbar_ = nullptr;
+    // The bars as designed, for "Restore Toolbars".
+    QByteArray designedLayout_;
 };
 
 }  // namespace ui
