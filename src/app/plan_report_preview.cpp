@@ -14,8 +14,8 @@ namespace app {
 
 void previewPlanReport(const PlanReportContext& context, QWidget* owner, int reductionPlan) {
     reports::ReportInputs inputs =
-        reports::programReportInputs(context.config, context.plan.ActivePlan,
-                                     context.plan.NumDebts, context.footer, context.boxes, owner);
+        reports::programReportInputs(context.config, context.plan.ActivePlan, context.plan.NumDebts,
+                                     context.footer, context.boxes, owner);
     std::unique_ptr<reports::ReportFrame> report;
     if (reductionPlan == 2) {
         report = std::make_unique<reports::TfrmReport2>(std::move(inputs));
