@@ -17,6 +17,7 @@
 #include <deque>
 #include <filesystem>
 
+#include "../ui/main_win_profile.h"
 #include "app/connect_main_window.h"
 #include "modal_dialogs.h"
 #include "plan/new_plan.h"
@@ -64,23 +65,8 @@ void selectEntry(QWidget& dialog, const char* name) {
     list->setCurrentItem(found.front());
 }
 
-class MainWindowWorkflowTest : public ::testing::Test {
+class MainWindowWorkflowTest : public ui_testing::MainWinProfile {
   protected:
-    MainWindowWorkflowTest() { fs::create_directories(folder()); }
-    std::string folder() const { return (home.root() / "opt/zelvane").string() + "/"; }
-    std::string dataFile() const {
-        return (home.home() / ".local/share/Quorvale/Debts4.dat").string();
-    }
-    ui::StartupServices services() {
-        ui::StartupServices s;
-        s.registry = &registry;
-        s.boxes = &boxes;
-        s.locale = platform::LocaleInfo::englishUS();
-        s.program = {folder(), "debt", "/"};
-        s.version = "4.0.0";
-        return s;
-    }
-
     std::vector<std::string> storedNames() const {
         std::vector<std::string> names;
         for (const plan::PlanListEntry& e : plan::PlanFileStore(dataFile()).LoadInClients())
@@ -112,10 +98,6 @@ class MainWindowWorkflowTest : public ::testing::Test {
         return window->findChild<QToolButton*>(QString::fromLatin1(name));
     }
 
-    testing_support::TempHome home;
-    platform::Registry registry = platform::Registry::fromEnvironment();
-    testing_support::ScriptedMessageBoxes boxes;
-    app::ProcessState state;
     ChosenFiles files;
     std::unique_ptr<app::HelpViewer> help;
     std::unique_ptr<ui::TMainWin> window;
