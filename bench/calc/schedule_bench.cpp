@@ -75,16 +75,17 @@ std::unique_ptr<plan::TClientRec> FiftyDebts(int reductionPlan, int priorityMeth
     return rec;
 }
 
-void BM_DebtReductionSchedule(benchmark::State& state) {
-    const int method = static_cast<int>(state.range(0));
-    const auto rec = FiftyDebts(1, method);
+// The payoff schedule and the current plan of `rec`, once per iteration; the schedule's
+// length is reported as the "months" counter.
+void RunSchedule(benchmark::State& state, const plan::TClientRec& rec,
+                 const calc::ScheduleOptions& options) {
     const platform::LocaleInfo locale = platform::LocaleInfo::englishUS();
     int months = 0;
     for (auto _ : state) {
         auto schedule = std::make_unique<calc::PayoffSchedule>();
-        const calc::CalcResult r = calc::CalcDebtValues(*rec, 50, {}, locale, *schedule);
+        const calc::CalcResult r = calc::CalcDebtValues(rec, 50, options, locale, *schedule);
         calc::CurrentPlan current;
-        const calc::CalcResult c = calc::CalcCurrentPlan(*rec, *schedule, current);
+        const calc::CalcResult c = calc::CalcCurrentPlan(rec, *schedule, current);
         if (!r.ok() || !c.ok()) {
             state.SkipWithError((r.message + c.message).c_str());
             break;
@@ -94,6 +95,11 @@ void BM_DebtReductionSchedule(benchmark::State& state) {
     }
     state.counters["months"] = months;
 }
+
+void BM_DebtReductionSchedule(benchmark::State& state) {
+    const int method = static_cast<int>(state.range(0));
+    RunSchedule(state, *FiftyDebts(1, method), {});
+}
 BENCHMARK(BM_DebtReductionSchedule)
     ->Arg(1)
     ->Arg(11)
@@ -101,23 +107,7 @@ BENCHMARK(BM_DebtReductionSchedule)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_TimedSchedule(benchmark::State& state) {
-    const auto rec = FiftyDebts(3, 1);
-    const platform::LocaleInfo locale = platform::LocaleInfo::englishUS();
-    int months = 0;
-    for (auto _ : state) {
-        auto schedule = std::make_unique<calc::PayoffSchedule>();
-        const calc::CalcResult r =
-            calc::CalcDebtValues(*rec, 50, {.timed = true}, locale, *schedule);
-        calc::CurrentPlan current;
-        const calc::CalcResult c = calc::CalcCurrentPlan(*rec, *schedule, current);
-        if (!r.ok() || !c.ok()) {
-            state.SkipWithError((r.message + c.message).c_str());
-            break;
-        }
-        months = schedule->ScheduleMonths;
-        benchmark::DoNotOptimize(current.CurPlanTotalInterest);
-    }
-    state.counters["months"] = months;
+    RunSchedule(state, *FiftyDebts(3, 1), {.timed = true});
 }
 BENCHMARK(BM_TimedSchedule)->Unit(benchmark::kMicrosecond);
 

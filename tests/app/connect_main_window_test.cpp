@@ -12,29 +12,11 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "scripted_message_boxes.h"
-#include "temp_home.h"
+#include "../ui/main_win_profile.h"
 
 namespace {
 
-class ConnectMainWindowTest : public ::testing::Test {
-  protected:
-    ConnectMainWindowTest() { std::filesystem::create_directories(folder()); }
-    std::string folder() const { return (home.root() / "opt/zelvane").string() + "/"; }
-    ui::StartupServices services() {
-        ui::StartupServices s;
-        s.registry = &registry;
-        s.boxes = &boxes;
-        s.locale = platform::LocaleInfo::englishUS();
-        s.program = {folder(), "debt", "/"};
-        s.version = "4.0.0";
-        return s;
-    }
-    testing_support::TempHome home;
-    platform::Registry registry = platform::Registry::fromEnvironment();
-    testing_support::ScriptedMessageBoxes boxes;
-    app::ProcessState state;
-};
+using ConnectMainWindowTest = ui_testing::MainWinProfile;
 
 // The top-level window named `name`, once it is shown.
 QWidget* shownWindow(const char* name) {

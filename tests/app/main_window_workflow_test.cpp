@@ -17,7 +17,9 @@
 #include <deque>
 #include <filesystem>
 
+#include "../ui/main_win_profile.h"
 #include "app/connect_main_window.h"
+#include "modal_dialogs.h"
 #include "plan/new_plan.h"
 #include "plan/plan_file_store.h"
 #include "scripted_message_boxes.h"
@@ -28,6 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 using platform::MsgAnswer;
 using platform::MsgIcon;
+using testing_support::whenModalNamed;
 
 class ChosenFiles final : public ui::PlanFileDialogs {
   public:
@@ -42,23 +45,6 @@ class ChosenFiles final : public ui::PlanFileDialogs {
     }
     std::deque<std::string> paths;
 };
-
-// Runs `act` on the modal dialog named `name` once it is on screen; `seen` counts it.
-void onModal(const char* name, std::function<void(QWidget&)> act, int* seen = nullptr) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, name, act, seen] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr || dialog->objectName() != QString::fromLatin1(name))
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (seen)
-            ++*seen;
-        act(*dialog);
-    });
-    timer->start();
-}
 
 template <class W>
 W* child(QWidget& parent, const char* name) {
@@ -79,23 +65,8 @@ void selectEntry(QWidget& dialog, const char* name) {
     list->setCurrentItem(found.front());
 }
 
-class MainWindowWorkflowTest : public ::testing::Test {
+class MainWindowWorkflowTest : public ui_testing::MainWinProfile {
   protected:
-    MainWindowWorkflowTest() { fs::create_directories(folder()); }
-    std::string folder() const { return (home.root() / "opt/zelvane").string() + "/"; }
-    std::string dataFile() const {
-        return (home.home() / ".local/share/Quorvale/Debts4.dat").string();
-    }
-    ui::StartupServices services() {
-        ui::StartupServices s;
-        s.registry = &registry;
-        s.boxes = &boxes;
-        s.locale = platform::LocaleInfo::englishUS();
-        s.program = {folder(), "debt", "/"};
-        s.version = "4.0.0";
-        return s;
-    }
-
     std::vector<std::string> storedNames() const {
         std::vector<std::string> names;
         for (const plan::PlanListEntry& e : plan::PlanFileStore(dataFile()).LoadInClients())
@@ -127,10 +98,6 @@ class MainWindowWorkflowTest : public ::testing::Test {
         return window->findChild<QToolButton*>(QString::fromLatin1(name));
     }
 
-    testing_support::TempHome home;
-    platform::Registry registry = platform::Registry::fromEnvironment();
-    testing_support::ScriptedMessageBoxes boxes;
-    app::ProcessState state;
     ChosenFiles files;
     std::unique_ptr<app::HelpViewer> help;
     std::unique_ptr<ui::TMainWin> window;
@@ -161,7 +128,7 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
 
     // Ctrl+S on a plan never stored asks for a name.
     int saveAsSeen = 0;
-    onModal(
+    whenModalNamed(
         "frmSaveAs", [](QWidget& d) { saveAsNamed(d, "Alpha"); }, &saveAsSeen);
     keys(Qt::Key_S);
     EXPECT_EQ(saveAsSeen, 1);
@@ -171,7 +138,7 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
     expectStoredAsShown(0);
 
     // Save As from the menu adds a second record; the window continues with it.
-    onModal(
+    whenModalNamed(
         "frmSaveAs", [](QWidget& d) { saveAsNamed(d, "Beta"); }, &saveAsSeen);
     action("mnuSaveAs")->trigger();
     EXPECT_EQ(storedNames(), (std::vector<std::string>{"Alpha", "Beta"}));
@@ -188,7 +155,7 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
     EXPECT_FALSE(plan.ChangedData());
 
     // Open Alpha from the toolbar.
-    onModal("frmOpenDebt", [](QWidget& d) {
+    whenModalNamed("frmOpenDebt", [](QWidget& d) {
         selectEntry(d, "Alpha");
         QTest::mouseClick(child<QPushButton>(d, "btnOK"), Qt::LeftButton);
     });
@@ -199,7 +166,7 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
     expectStoredAsShown(0);
 
     // Open Beta with Ctrl+O, then delete it (the open plan) in the dialog and cancel.
-    onModal("frmOpenDebt", [](QWidget& d) {
+    whenModalNamed("frmOpenDebt", [](QWidget& d) {
         selectEntry(d, "Beta");
         QTest::mouseClick(child<QPushButton>(d, "btnOK"), Qt::LeftButton);
     });
@@ -209,7 +176,7 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
               QStringLiteral("Beta's report"));
     boxes.expect("Delete?", "Are you sure you want to delete \"Beta\"?", MsgIcon::Question,
                  MsgAnswer::Yes);
-    onModal("frmOpenDebt", [](QWidget& d) {
+    whenModalNamed("frmOpenDebt", [](QWidget& d) {
         selectEntry(d, "Beta");
         QTest::mouseClick(child<QPushButton>(d, "btnDelete"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(d, "btnCancel"), Qt::LeftButton);
@@ -219,7 +186,7 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
     EXPECT_EQ(plan.PlanIndex, -1);
 
     // Save now asks for a name; closing that dialog by its title-bar button stores nothing.
-    onModal(
+    whenModalNamed(
         "frmSaveAs", [](QWidget& d) { d.close(); }, &saveAsSeen);
     keys(Qt::Key_S);
     EXPECT_EQ(saveAsSeen, 3);
@@ -231,7 +198,7 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
         ->setText(QStringLiteral("Unsaved"));
     boxes.expect("Warning", "Debt information has changed.  Save information first?",
                  MsgIcon::Question, MsgAnswer::Yes);
-    onModal(
+    whenModalNamed(
         "frmSaveAs", [](QWidget& d) { d.close(); }, &saveAsSeen);
     keys(Qt::Key_N);
     EXPECT_EQ(saveAsSeen, 4);
@@ -246,7 +213,7 @@ TEST_F(MainWindowWorkflowTest, CreateSaveSaveAsOpenDeleteExportImport) {
                  MsgIcon::Question, MsgAnswer::No);
     const std::string exported = (home.root() / "alpha.dbt").string();
     files.paths = {exported, exported};
-    onModal("frmOpenDebt", [](QWidget& d) {
+    whenModalNamed("frmOpenDebt", [](QWidget& d) {
         selectEntry(d, "Alpha");
         QTest::mouseClick(child<QPushButton>(d, "btnExport"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(d, "btnImport"), Qt::LeftButton);
@@ -281,7 +248,7 @@ TEST_F(MainWindowWorkflowTest, TemporaryFooterLinesLastUntilANewPlan) {
     ASSERT_NE(footer, nullptr);
 
     window->config().UseTemporaryFooter = false;
-    onModal("frmTempFooter", [](QWidget& d) {
+    whenModalNamed("frmTempFooter", [](QWidget& d) {
         child<QCheckBox>(d, "ckbxUseTempFooter")->setChecked(true);
         child<QLineEdit>(d, "edtTempFooterLine2")->setText(QStringLiteral("For the bank"));
         QTest::mouseClick(child<QPushButton>(d, "btnOK"), Qt::LeftButton);
@@ -320,7 +287,7 @@ TEST_F(MainWindowWorkflowTest, CreateReportPreviewsThePlansChosenSections) {
 
     QString pageText;
     int previews = 0;
-    onModal(
+    whenModalNamed(
         "frmPreview",
         [&pageText](QWidget& preview) {
             pageText = child<QWidget>(preview, "dxBarStaticPageXofX")->property("text").toString();

@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <utility>
+
+#include "modal_dialogs.h"
 
 namespace {
 
@@ -15,18 +18,9 @@ using platform::MsgAnswer;
 using platform::MsgButtons;
 using platform::MsgIcon;
 
-// Runs `inspect` on the message box once it is on screen, then closes it.
+// Runs `inspect` on the message box once it is on screen; `inspect` closes it.
 void whenBoxShows(std::function<void(QMessageBox&)> inspect) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        inspect(*box);
-    });
-    timer->start();
+    testing_support::whenModalShows<QMessageBox>(std::move(inspect));
 }
 
 TEST(QtMessageBoxes, ShowsCaptionTextIconAndButtonsAndReturnsTheClickedOne) {

@@ -14,10 +14,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "main_win_profile.h"
 #include "plan/new_plan.h"
-#include "platform/registry.h"
-#include "scripted_message_boxes.h"
-#include "temp_home.h"
 #include "ui/main_win.h"
 
 namespace ui_testing {
@@ -59,22 +57,11 @@ inline plan::TClientRec planWith(const std::vector<DebtSpec>& debts, int reducti
     return p;
 }
 
-class MainWinTest : public ::testing::Test {
+class MainWinTest : public MainWinProfile {
   protected:
-    MainWinTest() { fs::create_directories(programFolder()); }
-
-    std::string programFolder() const { return (home.root() / "opt/zelvane").string() + "/"; }
-    std::string dataFile() const {
-        return (home.home() / ".local/share/Quorvale/Debts4.dat").string();
-    }
-
     ui::StartupServices services() {
-        ui::StartupServices s;
-        s.registry = &registry;
-        s.boxes = &boxes;
+        ui::StartupServices s = MainWinProfile::services();
         s.locale = locale;
-        s.program = {programFolder(), "debt", "/"};
-        s.version = "4.0.0";
         s.today = [] { return plan::Date{2027, 3, 15}; };
         return s;
     }
@@ -114,11 +101,7 @@ class MainWinTest : public ::testing::Test {
         return names;
     }
 
-    testing_support::TempHome home;
-    platform::Registry registry = platform::Registry::fromEnvironment();
-    testing_support::ScriptedMessageBoxes boxes;
     platform::LocaleInfo locale = platform::LocaleInfo::englishUS();
-    app::ProcessState state;
     std::unique_ptr<ui::TMainWin> window;
 };
 

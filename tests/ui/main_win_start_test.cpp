@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "main_win_profile.h"
 #include "plan/new_plan.h"
 #include "plan/plan_file_io.h"
 #include "platform/ini_file.h"
 #include "platform/registry.h"
-#include "scripted_message_boxes.h"
 #include "temp_home.h"
 #include "ui/main_win.h"
 
@@ -21,18 +21,10 @@ using platform::RegRoot;
 using testing_support::readFile;
 using testing_support::writeFile;
 
-class MainWinStartTest : public ::testing::Test {
+class MainWinStartTest : public ui_testing::MainWinProfile {
   protected:
-    MainWinStartTest() { fs::create_directories(programFolder()); }
-
-    std::string programFolder() const { return (home.root() / "opt/zelvane").string() + "/"; }
     ui::StartupServices services() {
-        ui::StartupServices s;
-        s.registry = &registry;
-        s.boxes = &boxes;
-        s.locale = platform::LocaleInfo::englishUS();
-        s.program = {programFolder(), "debt", "/"};
-        s.version = "4.0.0";
+        ui::StartupServices s = MainWinProfile::services();
         s.dataFileHooks.requestBackup = [this](const std::string& path) {
             backups.push_back(path);
         };
@@ -55,10 +47,6 @@ class MainWinStartTest : public ::testing::Test {
     }
     std::string sharedData() const { return (home.home() / ".local/share/Quorvale").string(); }
 
-    testing_support::TempHome home;
-    platform::Registry registry = platform::Registry::fromEnvironment();
-    testing_support::ScriptedMessageBoxes boxes;
-    app::ProcessState state;
     std::vector<std::string> backups;
 };
 

@@ -7,18 +7,13 @@
 #include "calc/schedule_engine.h"
 #include "calc/timed_plan.h"
 #include "reports/generate/schedule_bodies.h"
+#include "reports/generate/section_table.h"
 
 namespace reports {
 namespace {
 
-struct SectionEntry {
-    const char* caption;
-    const char* fontGroup;
-    std::uint8_t plan::TClientRec::*chosen;
-};
-
-const std::array<SectionEntry, TfrmReport::kSections>& sectionTable() {
-    static const std::array<SectionEntry, TfrmReport::kSections> table = {{
+const SectionTable<TfrmReport::kSections>& sectionTable() {
+    static const SectionTable<TfrmReport::kSections> table({{
         {"Debt && Budget Overview", "FontElimOverview", &plan::TClientRec::RptOverview},
         {"Monthly Payment Only Schedule", "FontElimMonthPayOnly",
          &plan::TClientRec::RptMonthPayOnly},
@@ -32,22 +27,14 @@ const std::array<SectionEntry, TfrmReport::kSections>& sectionTable() {
         {"Money Savings Graph", "FontElimMoneySave", &plan::TClientRec::RptMoneySave},
         {"Time Savings Graph", "FontElimTimeSave", &plan::TClientRec::RptTimeSave},
         {"Principal && Interest Graph", "FontElimPrincInt", &plan::TClientRec::RptPrincInt},
-    }};
+    }});
     return table;
-}
-
-bool inTable(int section) {
-    return section >= 1 && section <= TfrmReport::kSections;
-}
-
-const SectionEntry& entry(int section) {
-    return sectionTable()[static_cast<std::size_t>(section - 1)];
 }
 
 }  // namespace
 
 std::string debtReportSectionCaption(int section) {
-    return inTable(section) ? entry(section).caption : "";
+    return sectionTable().caption(section);
 }
 
 TfrmReport::TfrmReport(ReportInputs inputs) : ReportFrame(std::move(inputs)) {
@@ -62,7 +49,7 @@ TfrmReport::TfrmReport(ReportInputs inputs) : ReportFrame(std::move(inputs)) {
 TfrmReport::~TfrmReport() = default;
 
 bool TfrmReport::sectionChosen(int section) const {
-    return inTable(section) && plan().*(entry(section).chosen) != 0;
+    return sectionTable().chosen(plan(), section);
 }
 
 std::string TfrmReport::sectionCaption(int section) const {
@@ -70,7 +57,7 @@ std::string TfrmReport::sectionCaption(int section) const {
 }
 
 std::string TfrmReport::fontGroup(int section) const {
-    return entry(inTable(section) ? section : section::kOverview).fontGroup;
+    return sectionTable().fontGroup(section);
 }
 
 void TfrmReport::CalcHeader() {

@@ -1,34 +1,25 @@
 #include "reports/generate/frm_report2.h"
 
 #include <algorithm>
-#include <array>
+
+#include "reports/generate/section_table.h"
 
 namespace reports {
 namespace {
 
-struct SectionEntry {
-    const char* caption;
-    const char* fontGroup;
-    std::uint8_t plan::TClientRec::*chosen;
-};
-
-const std::array<SectionEntry, TfrmReport2::kSections>& sectionTable() {
-    static const std::array<SectionEntry, TfrmReport2::kSections> table = {{
+const SectionTable<TfrmReport2::kSections>& sectionTable() {
+    static const SectionTable<TfrmReport2::kSections> table({{
         {"Schedule", "FontConSchedule", &plan::TClientRec::ConRptSchedule},
         {"Summary ", "FontConSummary", &plan::TClientRec::ConRptSummary},
         {"Graph", "FontConGraphic", &plan::TClientRec::ConRptGraph},
-    }};
+    }});
     return table;
-}
-
-bool inTable(int section) {
-    return section >= 1 && section <= TfrmReport2::kSections;
 }
 
 }  // namespace
 
 std::string consolidationSectionCaption(int section) {
-    return inTable(section) ? sectionTable()[static_cast<std::size_t>(section - 1)].caption : "";
+    return sectionTable().caption(section);
 }
 
 TfrmReport2::TfrmReport2(ReportInputs inputs) : ReportFrame(std::move(inputs)) {}
@@ -36,8 +27,7 @@ TfrmReport2::TfrmReport2(ReportInputs inputs) : ReportFrame(std::move(inputs)) {
 TfrmReport2::~TfrmReport2() = default;
 
 bool TfrmReport2::sectionChosen(int section) const {
-    return inTable(section) &&
-           plan().*(sectionTable()[static_cast<std::size_t>(section - 1)].chosen) != 0;
+    return sectionTable().chosen(plan(), section);
 }
 
 std::string TfrmReport2::sectionCaption(int section) const {
@@ -45,7 +35,7 @@ std::string TfrmReport2::sectionCaption(int section) const {
 }
 
 std::string TfrmReport2::fontGroup(int section) const {
-    return sectionTable()[static_cast<std::size_t>(inTable(section) ? section - 1 : 0)].fontGroup;
+    return sectionTable().fontGroup(section);
 }
 
 void TfrmReport2::CalcHeader() {

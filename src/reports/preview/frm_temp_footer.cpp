@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "reports/preview/button_row.h"
+#include "app/qt_button_row.h"
 #include "reports/render/report_fonts.h"
 
 namespace reports {
@@ -40,7 +40,7 @@ TfrmTempFooter::TfrmTempFooter(TempFooter& footer, ReportWindowServices& service
     layout->addWidget(ckbxUseTempFooter_);
     layout->addWidget(frame);
     layout->addSpacing(14);
-    layout->addLayout(makeButtonRow({btnOK_, btnCancel_}, services_.buttonAlignment()));
+    layout->addLayout(app::makeButtonRow({btnOK_, btnCancel_}, services_.buttonAlignment()));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(ckbxUseTempFooter_, &QCheckBox::clicked, this, [this] { EnableDisable(); });

@@ -11,7 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "reports/preview/button_row.h"
+#include "app/qt_button_row.h"
 
 namespace reports {
 
@@ -90,7 +90,7 @@ TPrintDlg::TPrintDlg(PrintSettings& settings, PrinterCatalog& printers,
     layout->addLayout(copiesRow);
     layout->addWidget(gbxPrtRange_);
     layout->addStretch(1);
-    layout->addLayout(makeButtonRow({btnOK_, btnCancel_}, services_.buttonAlignment()));
+    layout->addLayout(app::makeButtonRow({btnOK_, btnCancel_}, services_.buttonAlignment()));
 
     connect(rbtnAll_, &QRadioButton::toggled, this, [this] { EnableDisable(); });
     connect(btnProperties_, &QPushButton::clicked, this, [this] { btnPropertiesClick(); });

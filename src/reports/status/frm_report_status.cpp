@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "reports/preview/button_row.h"
+#include "app/qt_button_row.h"
 #include "reports/render/page_layout.h"
 #include "reports/render/printer_output.h"
 #include "reports/render/report_fonts.h"
@@ -46,7 +46,7 @@ TfrmReportStatus::TfrmReportStatus(ReportFrame& generator, PageSink& output,
     connect(btnCancel, &QPushButton::clicked, this, &TfrmReportStatus::btnCancelClick);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
-    layout->addLayout(makeButtonRow({btnCancel}, services_.buttonAlignment()));
+    layout->addLayout(app::makeButtonRow({btnCancel}, services_.buttonAlignment()));
     resize(kDesignedWidth, 130);
 }
 

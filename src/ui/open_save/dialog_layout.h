@@ -1,16 +1,11 @@
 #pragma once
 
-// Layout shared by the Open and Save As dialogs: the button row by "Button Alignment" and
-// the dialog centred on its screen.
+// Layout shared by the Open and Save As dialogs: the dialog centred on its screen (their
+// button row comes from app::makeButtonRow).
 
-#include <QHBoxLayout>
-#include <QList>
-#include <QPushButton>
+class QWidget;
 
 namespace ui {
-
-// The buttons in their order, gathered left (0), centred (1) or right (anything else).
-QHBoxLayout* makeButtonRow(const QList<QPushButton*>& buttons, int alignment);
 
 // left = (screen width - width) div 2, top = (screen height - height) div 2.
 void centreOnScreen(QWidget& dialog);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <cassert>
 
+#include "app/qt_button_row.h"
 #include "plan/plan_transfer.h"
 #include "ui/open_save/dialog_layout.h"
 #include "ui/open_save/plan_list.h"
@@ -64,8 +65,8 @@ TfrmOpenDebt::TfrmOpenDebt(plan::PlanState& state, const plan::PlanFileStore& st
     layout->addWidget(Clients_, 1);
     layout->addLayout(search);
     layout->addSpacing(8);
-    layout->addLayout(makeButtonRow({btnOK_, btnDelete_, btnImport_, btnExport_, btnCancel_},
-                                    services_.buttonAlignment));
+    layout->addLayout(app::makeButtonRow({btnOK_, btnDelete_, btnImport_, btnExport_, btnCancel_},
+                                         services_.buttonAlignment));
     resize(kDesignedWidth, kDesignedHeight);
 
     connect(btnOK_, &QPushButton::clicked, this, [this] { DoOpen(); });

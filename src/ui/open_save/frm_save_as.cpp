@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <cassert>
 
+#include "app/qt_button_row.h"
 #include "ui/open_save/dialog_layout.h"
 
 namespace ui {
@@ -42,7 +43,7 @@ TfrmSaveAs::TfrmSaveAs(plan::PlanState& state, const plan::PlanFileStore& store,
     layout->addWidget(lblSaveAs_);
     layout->addWidget(SaveAsName_);
     layout->addSpacing(8);
-    layout->addLayout(makeButtonRow({btnOK_, btnCancel_}, services_.buttonAlignment));
+    layout->addLayout(app::makeButtonRow({btnOK_, btnCancel_}, services_.buttonAlignment));
     resize(kDesignedWidth, kDesignedHeight);
 
     connect(btnOK_, &QPushButton::clicked, this, [this] { btnOKClick(); });

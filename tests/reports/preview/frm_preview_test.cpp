@@ -20,7 +20,7 @@
 #include <QWheelEvent>
 
 #include "fake_printers.h"
-#include "modal_helper.h"
+#include "modal_dialogs.h"
 #include "pdf_tools.h"
 #include "reports/engine/fixed_width_measurer.h"
 #include "reports/preview/memory_report_window_services.h"
@@ -33,7 +33,7 @@
 namespace reports {
 namespace {
 
-using testing_modal::whenModalShows;
+using testing_support::whenModalShows;
 using testing_printers::FakePrinterCatalog;
 
 class Preview : public ::testing::Test {

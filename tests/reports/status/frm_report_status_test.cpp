@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "../generate/report_fixture.h"
+#include "modal_dialogs.h"
 #include "pdf_tools.h"
 #include "reports/preview/memory_report_window_services.h"
 #include "scripted_message_boxes.h"
@@ -116,18 +117,12 @@ TEST_F(ReportStatusTest, CancelDuringAPreviewRunShowsNoPreview) {
     report.setBody(section::kOverview, std::make_unique<CancelOnThirdPage>(dialogRef));
     PageStream pages;
     // The dialog is made inside runPreviewReport: find it once it is on screen.
-    auto* finder = new QTimer;
-    finder->setInterval(1);
-    QObject::connect(finder, &QTimer::timeout, finder, [&dialogRef, finder] {
-        auto* dialog = qobject_cast<TfrmReportStatus*>(QApplication::activeModalWidget());
-        if (dialog == nullptr)
-            return;
-        dialogRef = dialog;
-        finder->stop();
-        finder->deleteLater();
-        whenRunEnds(*dialog, [dialog] { dialog->btnCancel->click(); });
-    });
-    finder->start();
+    testing_support::whenModalShows<TfrmReportStatus>(
+        [&dialogRef](TfrmReportStatus& dialog) {
+            dialogRef = &dialog;
+            whenRunEnds(dialog, [d = &dialog] { d->btnCancel->click(); });
+        },
+        1);
     EXPECT_FALSE(runPreviewReport(report, pages, reports_test::wideMeasurer(), services, boxes));
 }
 

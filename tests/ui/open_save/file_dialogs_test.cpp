@@ -20,7 +20,7 @@ class QtFileChooser : public ::testing::Test {
 };
 
 TEST_F(QtFileChooser, ExportAsksForASaveNameAndAddsTheDefaultExtension) {
-    ui_testing::whenModalShows<QFileDialog>([this](QFileDialog& d) {
+    testing_support::whenModalShows<QFileDialog>([this](QFileDialog& d) {
         EXPECT_EQ(QStringLiteral("Export Zelvane Data"), d.windowTitle());
         EXPECT_EQ(QStringList{QStringLiteral("Zelvane Data (*.dbt)")}, d.nameFilters());
         EXPECT_EQ(QStringLiteral("dbt"), d.defaultSuffix());
@@ -34,7 +34,7 @@ TEST_F(QtFileChooser, ExportAsksForASaveNameAndAddsTheDefaultExtension) {
 }
 
 TEST_F(QtFileChooser, ImportAsksForAnExistingFileAndCancelGivesNothing) {
-    ui_testing::whenModalShows<QFileDialog>([](QFileDialog& d) {
+    testing_support::whenModalShows<QFileDialog>([](QFileDialog& d) {
         EXPECT_EQ(QStringLiteral("Import Zelvane Data"), d.windowTitle());
         EXPECT_EQ(QFileDialog::AcceptOpen, d.acceptMode());
         EXPECT_EQ(QFileDialog::ExistingFile, d.fileMode());

@@ -431,10 +431,10 @@ TEST_F(OpenDebtDialog, RunOpenDebtReturnsTheChosenRecordOrNothing) {
     writeFile(dataPath(), dataFileNamed({"Zulu", "Mike"}));
     services.boxes = &boxes;
     services.fileDialogs = &fileDialogs;
-    ui_testing::whenModalShows<TfrmOpenDebt>([](TfrmOpenDebt& d) { click(d, "btnOK"); });
+    testing_support::whenModalShows<TfrmOpenDebt>([](TfrmOpenDebt& d) { click(d, "btnOK"); });
     EXPECT_EQ(std::optional<int>(1), ui::runOpenDebt(nullptr, state, store, services));
 
-    ui_testing::whenModalShows<TfrmOpenDebt>([](TfrmOpenDebt& d) { d.close(); });
+    testing_support::whenModalShows<TfrmOpenDebt>([](TfrmOpenDebt& d) { d.close(); });
     EXPECT_FALSE(ui::runOpenDebt(nullptr, state, store, services));
 }
 

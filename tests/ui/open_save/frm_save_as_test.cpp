@@ -121,17 +121,17 @@ TEST_F(SaveAsDialog, AFailedWriteIsReportedAndDoesNotCountAsStored) {
 TEST_F(SaveAsDialog, CancelTheCloseButtonAndEscapeAllCountAsNotStored) {
     openLoadedPlan();
     const std::string before = readFile(dataPath());
-    ui_testing::whenModalShows<TfrmSaveAs>([](TfrmSaveAs& d) { click(d, "btnCancel"); });
+    testing_support::whenModalShows<TfrmSaveAs>([](TfrmSaveAs& d) { click(d, "btnCancel"); });
     EXPECT_FALSE(ui::runSaveAs(nullptr, state, store, services));
 
     // The title bar's close button closes the window without touching a button.
-    ui_testing::whenModalShows<TfrmSaveAs>([](TfrmSaveAs& d) {
+    testing_support::whenModalShows<TfrmSaveAs>([](TfrmSaveAs& d) {
         EXPECT_FALSE(d.cancelled());
         d.close();
     });
     EXPECT_FALSE(ui::runSaveAs(nullptr, state, store, services));
 
-    ui_testing::whenModalShows<TfrmSaveAs>(
+    testing_support::whenModalShows<TfrmSaveAs>(
         [](TfrmSaveAs& d) { QTest::keyClick(&d, Qt::Key_Escape); });
     EXPECT_FALSE(ui::runSaveAs(nullptr, state, store, services));
 
@@ -142,7 +142,7 @@ TEST_F(SaveAsDialog, CancelTheCloseButtonAndEscapeAllCountAsNotStored) {
 
 TEST_F(SaveAsDialog, RunSaveAsIsTrueOnlyAfterOkStoredThePlan) {
     openLoadedPlan();
-    ui_testing::whenModalShows<TfrmSaveAs>([](TfrmSaveAs& d) {
+    testing_support::whenModalShows<TfrmSaveAs>([](TfrmSaveAs& d) {
         d.findChild<QLineEdit*>(QStringLiteral("SaveAsName"))->setText(QStringLiteral("Copy"));
         QTest::keyClick(&d, Qt::Key_Return);  // OK is the default button
     });

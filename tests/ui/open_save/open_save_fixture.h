@@ -1,17 +1,16 @@
 #pragma once
 
 // Shared pieces of the Open and Save As dialog tests: a data file in a temporary folder,
-// scripted message boxes and file choices, and a way to act on a dialog run modally.
+// scripted message boxes and file choices, and a click on a dialog's button by its name
+// (testing_support::whenModalShows acts on a dialog run modally).
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <vector>
 
+#include "modal_dialogs.h"
 #include "plan/plan_file_store.h"
 #include "plan/plan_state.h"
 #include "scripted_message_boxes.h"
@@ -45,22 +44,6 @@ class ScriptedFileDialogs final : public ui::PlanFileDialogs {
     std::deque<std::optional<QString>> answers;
     std::vector<ui::FileDialogRequest> requests;
 };
-
-// Runs `act` on the modal dialog of type T once it is on screen.
-template <typename T>
-void whenModalShows(std::function<void(T&)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (dialog == nullptr)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-    });
-    timer->start();
-}
 
 inline void click(QWidget& dialog, const char* name) {
     auto* button = dialog.findChild<QPushButton*>(QString::fromUtf8(name));
