@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "reports/engine/drawing.h"
-#include "reports/engine/font_spec.h"
+#include "reports/engine/font_description.h"
 
 namespace reports {
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "reports/engine/drawing.h"
-#include "reports/engine/font_spec.h"
+#include "reports/engine/font_description.h"
 #include "reports/engine/page_stream.h"
 #include "reports/engine/tab_stops.h"
 #include "reports/engine/text_measurer.h"

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "reports/engine/font_spec.h"
+#include "reports/engine/font_description.h"
 
 namespace reports {
 

@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "reports/engine/font_spec.h"
+#include "reports/engine/font_description.h"
 
 namespace settings {
 class TConfigManager;

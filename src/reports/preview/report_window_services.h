@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "reports/engine/font_spec.h"
+#include "reports/engine/font_description.h"
 
 class QMainWindow;
 class QWidget;

@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QStringList>
 
-#include "reports/engine/font_spec.h"
+#include "reports/engine/font_description.h"
 
 namespace reports {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/engine/fixed_width_measurer.h"
-#include "reports/engine/font_spec.h"
+#include "reports/engine/font_description.h"
 #include "reports/engine/output_devices.h"
 #include "reports/engine/report_engine.h"
 #include "reports/engine/status_format.h"

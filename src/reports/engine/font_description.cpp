@@ -1,4 +1,4 @@
-#include "reports/engine/font_spec.h"
+#include "reports/engine/font_description.h"
 
 namespace reports {
 
