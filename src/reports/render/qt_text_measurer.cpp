@@ -1,8 +1,44 @@
 #include "reports/render/qt_text_measurer.h"
 
+#include <QRawFont>
+#include <optional>
+
 #include "reports/render/report_fonts.h"
 
 namespace reports {
+namespace {
+
+struct WindowsMetrics {
+    double ascent;   // usWinAscent / unitsPerEm
+    double descent;  // usWinDescent / unitsPerEm
+};
+
+std::uint16_t bigEndian16(const QByteArray& table, int offset) {
+    return static_cast<std::uint16_t>((static_cast<unsigned char>(table[offset]) << 8) |
+                                      static_cast<unsigned char>(table[offset + 1]));
+}
+
+// The ascent and descent Windows uses for a font (the OS/2 table's usWinAscent and
+// usWinDescent), in ems. The reports were laid out with these: Qt on Linux takes the
+// typographic values instead, which for Tahoma give a line only one em high, so text
+// would fill its table rows to the borders and pages would hold more lines.
+std::optional<WindowsMetrics> windowsMetricsOf(const QFont& font) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid())
+        return std::nullopt;
+    const QByteArray head = raw.fontTable("head");
+    const QByteArray os2 = raw.fontTable("OS/2");
+    if (head.size() < 20 || os2.size() < 78)
+        return std::nullopt;
+    const double unitsPerEm = bigEndian16(head, 18);
+    const double winAscent = bigEndian16(os2, 74);
+    const double winDescent = bigEndian16(os2, 76);
+    if (unitsPerEm <= 0 || winAscent + winDescent <= 0)
+        return std::nullopt;
+    return WindowsMetrics{winAscent / unitsPerEm, winDescent / unitsPerEm};
+}
+
+}  // namespace
 
 QtTextMeasurer::QtTextMeasurer(double dotsPerInch) : dpi_(dotsPerInch > 0 ? dotsPerInch : 1200) {}
 
@@ -24,6 +60,13 @@ QtTextMeasurer::Entry& QtTextMeasurer::entry(const FontSpec& font) const {
 FontMetrics QtTextMeasurer::metrics(const FontSpec& font) const {
     const Entry& e = entry(font);
     FontMetrics m;
+    if (const auto win = windowsMetricsOf(e.font)) {
+        const double em = e.font.pixelSize() * e.inchesPerPixel;
+        m.ascent = win->ascent * em;
+        m.descent = win->descent * em;
+        m.lineHeight = m.ascent + m.descent;
+        return m;
+    }
     m.ascent = e.metrics.ascent() * e.inchesPerPixel;
     m.descent = e.metrics.descent() * e.inchesPerPixel;
     m.lineHeight = e.metrics.lineSpacing() * e.inchesPerPixel;

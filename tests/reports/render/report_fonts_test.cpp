@@ -57,6 +57,19 @@ TEST_F(QtMeasurer, MeasuresInInchesInProportionToTheFontSize) {
     EXPECT_LE(m.ascent + m.descent, m.lineHeight + 1e-9);
 }
 
+// Lines are as high as Windows makes them (the font's win ascent plus win descent: 2049 +
+// 423 of 2048 units for Tahoma), not the one-em typographic height Qt reports on Linux,
+// which lets text fill its table rows to the borders.
+TEST_F(QtMeasurer, LineHeightFollowsTheWindowsAscentAndDescent) {
+    FontSpec tahoma;
+    tahoma.size = 10;
+    const FontMetrics m = measurer.metrics(tahoma);
+    const double em = 10.0 / 72.0;
+    EXPECT_NEAR(m.ascent / em, 2049.0 / 2048.0, 0.01);
+    EXPECT_NEAR(m.descent / em, 423.0 / 2048.0, 0.01);
+    EXPECT_NEAR(m.lineHeight, m.ascent + m.descent, 1e-9);
+}
+
 TEST_F(QtMeasurer, BoldIsWiderAndTheResultDoesNotDependOnTheResolution) {
     FontSpec regular;
     FontSpec bold;
