@@ -40,25 +40,7 @@ std::optional<WindowsMetrics> windowsMetricsOf(const QFont& font) {
 
 }  // namespace
 
-QtTextMeasurer::QtTextMeasurer(double dotsPerInch) : dpi_(dotsPerInch > 0 ? dotsPerInch : 1200) {}
-
-QtTextMeasurer::Entry& QtTextMeasurer::entry(const FontSpec& font) const {
-    const Key key{font.name, font.size, font.styleFlags()};
-    auto found = cache_.find(key);
-    if (found == cache_.end()) {
-        // Measured at a whole pixel size and scaled, so widths grow evenly with the size.
-        const PixelScale scale = pixelScaleFor(font.size, dpi_);
-        QFont qfont = toQFont(font);
-        qfont.setPixelSize(scale.pixelSize);
-        auto made =
-            std::make_unique<Entry>(Entry{qfont, QFontMetricsF(qfont), scale.factor / dpi_, {}});
-        found = cache_.emplace(key, std::move(made)).first;
-    }
-    return *found->second;
-}
-
-FontMetrics QtTextMeasurer::metrics(const FontSpec& font) const {
-    const Entry& e = entry(font);
+FontMetrics QtTextMeasurer::lineMetricsOf(const Entry& e) {
     FontMetrics m;
     if (const auto win = windowsMetricsOf(e.font)) {
         const double em = e.font.pixelSize() * e.inchesPerPixel;
@@ -71,6 +53,28 @@ FontMetrics QtTextMeasurer::metrics(const FontSpec& font) const {
     m.descent = e.metrics.descent() * e.inchesPerPixel;
     m.lineHeight = e.metrics.lineSpacing() * e.inchesPerPixel;
     return m;
+}
+
+QtTextMeasurer::QtTextMeasurer(double dotsPerInch) : dpi_(dotsPerInch > 0 ? dotsPerInch : 1200) {}
+
+QtTextMeasurer::Entry& QtTextMeasurer::entry(const FontSpec& font) const {
+    const Key key{font.name, font.size, font.styleFlags()};
+    auto found = cache_.find(key);
+    if (found == cache_.end()) {
+        // Measured at a whole pixel size and scaled, so widths grow evenly with the size.
+        const PixelScale scale = pixelScaleFor(font.size, dpi_);
+        QFont qfont = toQFont(font);
+        qfont.setPixelSize(scale.pixelSize);
+        auto made = std::make_unique<Entry>(
+            Entry{qfont, QFontMetricsF(qfont), scale.factor / dpi_, {}, {}});
+        made->lineMetrics = lineMetricsOf(*made);
+        found = cache_.emplace(key, std::move(made)).first;
+    }
+    return *found->second;
+}
+
+FontMetrics QtTextMeasurer::metrics(const FontSpec& font) const {
+    return entry(font).lineMetrics;
 }
 
 double QtTextMeasurer::textWidth(const FontSpec& font, std::string_view text) const {

@@ -28,12 +28,14 @@ class QtTextMeasurer final : public TextMeasurer {
     struct Entry {
         QFont font;
         QFontMetricsF metrics;
-        double inchesPerPixel;  // the pixel-size factor divided by the resolution
+        double inchesPerPixel;    // the pixel-size factor divided by the resolution
+        FontMetrics lineMetrics;  // ascent, descent and line height in inches
         // Widths already measured; report tables repeat the same texts very often.
         std::unordered_map<std::string, double> widths;
     };
     using Key = std::tuple<std::string, double, int>;
     Entry& entry(const FontSpec& font) const;
+    static FontMetrics lineMetricsOf(const Entry& e);
 
     double dpi_;
     mutable std::map<Key, std::unique_ptr<Entry>> cache_;
